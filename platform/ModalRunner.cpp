@@ -1,0 +1,92 @@
+#include "ModalRunner.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <stdexcept>
+
+namespace platform {
+namespace {
+
+struct QueuedScript {
+  QString objectName;
+  ModalRunner::Script script;
+};
+
+SessionKind g_session = SessionKind::Batch;
+std::map<QString, ModalRunner::Script> g_batchAnswers;
+std::deque<QueuedScript> g_scripts;
+std::deque<QString> g_history;
+
+void ShowOffscreen(QDialog& dialog) {
+  dialog.setModal(true);
+  dialog.show();
+  QCoreApplication::processEvents();
+}
+
+}  // namespace
+
+void ModalRunner::SetSession(SessionKind kind) { g_session = kind; }
+SessionKind ModalRunner::Session() { return g_session; }
+
+int ModalRunner::Run(QDialog& dialog) {
+  g_history.push_back(dialog.objectName());
+  if (!g_scripts.empty()) {
+    QueuedScript next = std::move(g_scripts.front());
+    g_scripts.pop_front();
+    if (next.objectName != dialog.objectName()) {
+      throw std::logic_error("dialog script for '" + next.objectName.toStdString() + "' met dialog '" +
+                             dialog.objectName().toStdString() + "'");
+    }
+    ShowOffscreen(dialog);
+    const int result = next.script(dialog);
+    dialog.hide();
+    return result;
+  }
+  if (g_session == SessionKind::Window) return dialog.exec();
+  auto answer = g_batchAnswers.find(dialog.objectName());
+  if (answer != g_batchAnswers.end()) {
+    ShowOffscreen(dialog);
+    const int result = answer->second(dialog);
+    dialog.hide();
+    return result;
+  }
+  return ConfirmUnchanged(dialog);
+}
+
+int ModalRunner::ConfirmUnchanged(QDialog& dialog) {
+  ShowOffscreen(dialog);
+  dialog.accept();
+  QCoreApplication::processEvents();
+  const int result = dialog.result();
+  dialog.hide();
+  return result;
+}
+
+void ModalRunner::SetBatchAnswer(const QString& objectName, Script answer) {
+  g_batchAnswers[objectName] = std::move(answer);
+}
+
+void ModalRunner::ClearBatchAnswers() { g_batchAnswers.clear(); }
+
+void ModalRunner::QueueScript(const QString& objectName, Script script) {
+  g_scripts.push_back({objectName, std::move(script)});
+}
+
+int ModalRunner::PendingScripts() { return static_cast<int>(g_scripts.size()); }
+void ModalRunner::ClearScripts() { g_scripts.clear(); }
+const std::deque<QString>& ModalRunner::History() { return g_history; }
+void ModalRunner::ClearHistory() { g_history.clear(); }
+
+ScriptedDialogs::ScriptedDialogs() {
+  ModalRunner::ClearScripts();
+  ModalRunner::ClearHistory();
+}
+
+ScriptedDialogs::~ScriptedDialogs() { ModalRunner::ClearScripts(); }
+
+ScriptedDialogs& ScriptedDialogs::Then(const QString& objectName, ModalRunner::Script script) {
+  ModalRunner::QueueScript(objectName, std::move(script));
+  return *this;
+}
+
+}  // namespace platform
