@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "LmEnvironment.h"
+#include "TempDir.h"
+
+namespace {
+
+// Sets an environment variable for one test and restores it afterwards.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    if (value) ::setenv(name, value, 1); else ::unsetenv(name);
+  }
+  ~ScopedEnv() {
+    if (old_) ::setenv(name_.c_str(), old_->c_str(), 1); else ::unsetenv(name_.c_str());
+  }
+
+ private:
+  std::string name_;
+  std::optional<std::string> old_;
+};
+
+}  // namespace
+
+TEST(LmEnvironment, ExpandsTheModulePlaceholders) {
+  ScopedEnv app("LMWS_APPATH", "/opt/Vågå");
+  ScopedEnv config("LMWS_CURRENTCONFIG", "Kommune");
+  EXPECT_EQ(LmEnBuildFilename(L"<APPATH>\\WaterSewer\\Config\\<CURRENTCONFIG>\\", 0, 0),
+            L"/opt/Vågå/WaterSewer/Config/Kommune/");
+  EXPECT_EQ(LmEnBuildFilename(L"<APPATH>\\WaterSewer\\Config\\<CURRENTCONFIG>\\SOSIExport.cfg.xml", 0, 0),
+            L"/opt/Vågå/WaterSewer/Config/Kommune/SOSIExport.cfg.xml");
+}
+
+TEST(LmEnvironment, DefaultsFindTheShippedConfiguration) {
+  ScopedEnv app("LMWS_APPATH", nullptr);
+  ScopedEnv config("LMWS_CURRENTCONFIG", nullptr);
+  const std::wstring folder = LmEnBuildFilename(L"<APPATH>\\WaterSewer\\Config\\<CURRENTCONFIG>", 0, 0);
+  EXPECT_EQ(std::filesystem::path(folder), DataPath("WaterSewer/Config/Default"));
+}
+
+TEST(LmEnvironment, OtherPlaceholdersComeFromTheirVariableOrStay) {
+  ScopedEnv temp("LMWS_TEMP", "/tmp/x");
+  ScopedEnv unset("LMWS_USERDATA", nullptr);
+  EXPECT_EQ(LmEnBuildFilename(L"<TEMP>\\a", 0, 0), L"/tmp/x/a");
+  EXPECT_EQ(LmEnBuildFilename(L"<USERDATA>\\a", 0, 0), L"<USERDATA>/a");
+  EXPECT_EQ(LmEnBuildFilename(L"no <closing", 0, 0), L"no <closing");
+}
+
+TEST(LmEnvironment, ConfigDbSitsInTheCurrentConfiguration) {
+  ScopedEnv app("LMWS_APPATH", "/srv/suite");
+  ScopedEnv config("LMWS_CURRENTCONFIG", nullptr);
+  {
+    ScopedEnv db("LMWS_CONFIGDB", nullptr);
+    EXPECT_EQ(WsLmEnvUtils::GetConfigDb(), L"/srv/suite/WaterSewer/Config/Default/WaterSewer_Config.db");
+  }
+  ScopedEnv db("LMWS_CONFIGDB", "/cfg/Water_Db.mdb");
+  EXPECT_EQ(WsLmEnvUtils::GetConfigDb(), L"/cfg/Water_Db.mdb");
+}
