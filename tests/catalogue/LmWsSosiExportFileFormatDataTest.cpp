@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include "LmWsSosiExportFileFormatData.h"
+#include "TempDir.h"
+
+namespace {
+
+std::string Catalogue(const std::string& formats) {
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<SOSIExportFileFormats>" + formats + "</SOSIExportFileFormats>";
+}
+
+FileFormatCatalogue Load(const std::string& formats) {
+  TempDir dir;
+  FileFormatCatalogue catalogue;
+  EXPECT_TRUE(LoadFileFormats(catalogue, dir.Write("formats.xml", Catalogue(formats)).wstring()));
+  return catalogue;
+}
+
+}  // namespace
+
+TEST(LmWsSosiExportFileFormatData, RootWithoutVariantsEmptiesTheCatalogue) {
+  TempDir dir;
+  FileFormatCatalogue catalogue(2);
+  EXPECT_TRUE(LoadFileFormats(catalogue, dir.Write("formats.xml", Catalogue("")).wstring()));
+  EXPECT_TRUE(catalogue.empty());
+}
+
+TEST(LmWsSosiExportFileFormatData, Header1AloneSetsBothFirstHeaders) {
+  const FileFormatCatalogue catalogue = Load("<FileFormat><Header1>LEDNINGSTYPE</Header1></FileFormat>");
+  ASSERT_EQ(catalogue.size(), 1u);
+  LmWsSosiExportFileFormatData expected;
+  expected.PipeTabHeader1 = L"LEDNINGSTYPE";
+  expected.ConnectionTabHeader1 = L"LEDNINGSTYPE";
+  EXPECT_EQ(catalogue[0], expected);
+}
+
+TEST(LmWsSosiExportFileFormatData, PageHeaderWinsOverSharedHeaderWhateverTheFileOrder) {
+  const FileFormatCatalogue catalogue =
+      Load("<FileFormat><ConnectionTabHeader2>SOSI PUNKTTEMA</ConnectionTabHeader2><Header2>SOSI TEMA</Header2>"
+           "<PipeTabHeader3>BRUKSOMRÅDE</PipeTabHeader3><Header3>FUNKSJON</Header3></FileFormat>");
+  ASSERT_EQ(catalogue.size(), 1u);
+  EXPECT_EQ(catalogue[0].PipeTabHeader2, L"SOSI TEMA");
+  EXPECT_EQ(catalogue[0].ConnectionTabHeader2, L"SOSI PUNKTTEMA");
+  EXPECT_EQ(catalogue[0].PipeTabHeader3, L"BRUKSOMRÅDE");
+  EXPECT_EQ(catalogue[0].ConnectionTabHeader3, L"FUNKSJON");
+}
+
+TEST(LmWsSosiExportFileFormatData, LaterVariantInheritsWhatItLeavesOut) {
+  const FileFormatCatalogue catalogue = Load(
+      "<FileFormat Name='A' Index='0'><DisplayName>Første</DisplayName><PipeTabHeader4>SKJØT</PipeTabHeader4>"
+      "<ConnectionTabHeader1>PUNKT</ConnectionTabHeader1><PipeMaterialTabHeader3>NS-EN</PipeMaterialTabHeader3>"
+      "</FileFormat>"
+      "<FileFormat Name='B' Index='1'><DisplayName>Andre</DisplayName></FileFormat>");
+  ASSERT_EQ(catalogue.size(), 2u);
+  LmWsSosiExportFileFormatData expected = catalogue[0];
+  expected.Name = L"B";
+  expected.Index = 1;
+  expected.DisplayName = L"Andre";
+  EXPECT_EQ(catalogue[1], expected);
+  EXPECT_EQ(catalogue[1].PipeTabHeader4, L"SKJØT");
+}
+
+TEST(LmWsSosiExportFileFormatData, EmptyChildEmptiesFieldAndFirstOfTwoChildrenCounts) {
+  const FileFormatCatalogue catalogue =
+      Load("<FileFormat><DisplayName/><PipeTabHeader1>først</PipeTabHeader1><PipeTabHeader1>sist</PipeTabHeader1>"
+           "</FileFormat>");
+  ASSERT_EQ(catalogue.size(), 1u);
+  EXPECT_EQ(catalogue[0].DisplayName, L"");
+  EXPECT_EQ(catalogue[0].PipeTabHeader1, L"først");
+}
+
+TEST(LmWsSosiExportFileFormatData, PositionNotIndexOrdersTheCatalogue) {
+  const FileFormatCatalogue catalogue =
+      Load("<FileFormat Name='X' Index='7'/><Other/><FileFormat Name='Y' Index=' -3 '/><FileFormat Name='Z'/>");
+  ASSERT_EQ(catalogue.size(), 3u);
+  EXPECT_EQ(catalogue[0].Name, L"X");
+  EXPECT_EQ(catalogue[0].Index, 7);
+  EXPECT_EQ(catalogue[1].Name, L"Y");
+  EXPECT_EQ(catalogue[1].Index, -3);
+  EXPECT_EQ(catalogue[2].Name, L"Z");
+  EXPECT_EQ(catalogue[2].Index, -3);
+}
+
+TEST(LmWsSosiExportFileFormatData, IndexThatIsNotANumberIsSkipped) {
+  const FileFormatCatalogue catalogue =
+      Load("<FileFormat Name='A' Index='1'/><FileFormat Name='B' Index='to'><DisplayName>B</DisplayName></FileFormat>"
+           "<FileFormat Name='C' Index='2'/>");
+  ASSERT_EQ(catalogue.size(), 3u);
+  EXPECT_EQ(catalogue[1].Index, 1);
+  EXPECT_EQ(catalogue[1].Name, L"B");
+  EXPECT_EQ(catalogue[1].DisplayName, L"B");
+  EXPECT_EQ(catalogue[2].Index, 2);
+}
+
+TEST(LmWsSosiExportFileFormatData, UnusableFileLeavesTheCatalogueAsItWas) {
+  TempDir dir;
+  FileFormatCatalogue catalogue = Load("<FileFormat Name='Kept'/>");
+  const FileFormatCatalogue before = catalogue;
+  const std::wstring wrongRoot =
+      dir.Write("settings.xml", "<SOSIMapperData><FileFormat Name='No'/></SOSIMapperData>").wstring();
+  const std::wstring malformed = dir.Write("broken.xml", Catalogue("<FileFormat>")).wstring();
+
+  for (const std::wstring& path : {wrongRoot, malformed, dir.File("missing.xml").wstring(), std::wstring()}) {
+    EXPECT_FALSE(LoadFileFormats(catalogue, path));
+    EXPECT_EQ(catalogue, before);
+  }
+}
+
+TEST(LmWsSosiExportFileFormatData, PathWithoutExtensionIsLookedForAsXml) {
+  TempDir dir;
+  dir.Write("formats.xml", Catalogue("<FileFormat Name='A'/>"));
+  dir.Write("formats.cfg", Catalogue("<FileFormat Name='B'/>"));
+  FileFormatCatalogue catalogue;
+
+  ASSERT_TRUE(LoadFileFormats(catalogue, (dir.Path() / "formats").wstring()));
+  EXPECT_EQ(catalogue.at(0).Name, L"A");
+  ASSERT_TRUE(LoadFileFormats(catalogue, (dir.Path() / "formats.cfg").wstring()));
+  EXPECT_EQ(catalogue.at(0).Name, L"B");
+}

@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include "SOSIFeatureGroupData.h"
+#include "TempDir.h"
+
+namespace {
+
+std::string Groups(const std::string& groups) {
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<SOSIFeatureGroupData>" + groups + "</SOSIFeatureGroupData>";
+}
+
+SOSIFeatureGroupData Read(const std::string& groups) {
+  TempDir dir;
+  SOSIFeatureGroupData holder;
+  ReadFeatureGroupFile(dir.Write("groups.xml", Groups(groups)).wstring(), holder);
+  return holder;
+}
+
+size_t TotalEntries(const SOSIFeatureGroupData& h) {
+  return h.PipeTypeFeatures().size() + h.PipeUsageFeatures().size() + h.PipeMethodFeatures().size() +
+         h.PipeSupplyFeatures().size() + h.ConnectionTypeFeatures().size() + h.ConnectionUsageFeatures().size() +
+         h.ConnectionMethodFeatures().size() + h.PipeMaterialFeatures().size() +
+         h.PipeMaterialProductStandardFeatures().size() + h.NetworkLevelFeatures().size() +
+         h.SosiStatusFeatures().size() + h.PipeStatusFeatures().size() + h.ConnectionStatusFeatures().size() +
+         h.GeometryQualityXYFeatures().size() + h.GeometryQualityZFeatures().size();
+}
+
+// One Feature in every group, each with its own code.
+const char* kAllGroups =
+    "<PipeTypeFeatures><Feature Name='SP' Description='Spillvannsledning' Group='2'/></PipeTypeFeatures>"
+    "<PipeUsageFeatures><Feature Name='H' Description='Hovednett'/></PipeUsageFeatures>"
+    "<PipeMethodFeatures><Feature Name='MUF' Description='Muffeskjøt'/></PipeMethodFeatures>"
+    "<PipeSupplyFeatures><Feature Name='S' Description='Selvfall'/></PipeSupplyFeatures>"
+    "<PipeMaterialFeatures><Feature Name='PVC' Description='PVC'/></PipeMaterialFeatures>"
+    "<PipeMaterialProductStandardFeatures><Feature Name='NS-EN 1401-1' Description='PVC-U'/>"
+    "</PipeMaterialProductStandardFeatures>"
+    "<ConnectionTypeFeatures><Feature Name='KUM' Description='Kum'/></ConnectionTypeFeatures>"
+    "<ConnectionUsageFeatures><Feature Name='SK' Description='Spillvannskum'/></ConnectionUsageFeatures>"
+    "<ConnectionMethodFeatures><Feature Name='B' Description='Prefabrikert betong'/></ConnectionMethodFeatures>"
+    "<NetworkLevelFeatures><Feature Name='H' Description='Hovednett'/></NetworkLevelFeatures>"
+    "<SosiStatusFeatures><Feature Name='E' Description='Eksisterende'/></SosiStatusFeatures>"
+    "<PipeStatusFeatures><Feature Name='D' Description='Drift'/></PipeStatusFeatures>"
+    "<ConnectionStatusFeatures><Feature Name='P' Description='Prosjektert'/></ConnectionStatusFeatures>"
+    "<GeometryQualityXYFeatures><Feature Name='96' Description='GNSS RTK'/></GeometryQualityXYFeatures>"
+    "<GeometryQualityZFeatures><Feature Name='15' Description='Nivellement'/></GeometryQualityZFeatures>";
+
+}  // namespace
+
+TEST(SOSIFeatureGroupData, FileNameFollowsTheFileFormat) {
+  EXPECT_EQ(FeatureGroupFileName(L"/cfg/", 2), L"/cfg/SOSIExport.FeatureGroups.Gemini.xml");
+  for (int format : {0, 1, 3, -1}) {
+    EXPECT_EQ(FeatureGroupFileName(L"/cfg/", format), L"/cfg/SOSIExport.FeatureGroups.GISLINE.xml");
+  }
+  EXPECT_EQ(FeatureGroupFileName(L"cfg", 2), L"cfgSOSIExport.FeatureGroups.Gemini.xml");
+}
+
+TEST(SOSIFeatureGroupData, EveryGroupFillsItsOwnList) {
+  const SOSIFeatureGroupData holder = Read(kAllGroups);
+  EXPECT_EQ(TotalEntries(holder), 15u);
+  EXPECT_EQ(holder.PipeTypeFeatures().at(0), CWsFeature(L"SP", L"Spillvannsledning", 2));
+  EXPECT_EQ(holder.PipeUsageFeatures().at(0), CWsFeature(L"H", L"Hovednett"));
+  EXPECT_EQ(holder.PipeMethodFeatures().at(0).Feature(), L"MUF");
+  EXPECT_EQ(holder.PipeSupplyFeatures().at(0).Feature(), L"S");
+  EXPECT_EQ(holder.PipeMaterialFeatures().at(0).Feature(), L"PVC");
+  EXPECT_EQ(holder.PipeMaterialProductStandardFeatures().at(0).Feature(), L"NS-EN 1401-1");
+  EXPECT_EQ(holder.ConnectionTypeFeatures().at(0).Feature(), L"KUM");
+  EXPECT_EQ(holder.ConnectionUsageFeatures().at(0).Feature(), L"SK");
+  EXPECT_EQ(holder.ConnectionMethodFeatures().at(0).Feature(), L"B");
+  EXPECT_EQ(holder.NetworkLevelFeatures().at(0), L"H: Hovednett");
+  EXPECT_EQ(holder.SosiStatusFeatures().at(0), L"E: Eksisterende");
+  EXPECT_EQ(holder.PipeStatusFeatures().at(0), L"D: Drift");
+  EXPECT_EQ(holder.ConnectionStatusFeatures().at(0), L"P: Prosjektert");
+  EXPECT_EQ(holder.GeometryQualityXYFeatures().at(0), L"96: GNSS RTK");
+  EXPECT_EQ(holder.GeometryQualityZFeatures().at(0), L"15: Nivellement");
+}
+
+TEST(SOSIFeatureGroupData, SwitchingVariantsNeverKeepsListsOfTheEarlierFile) {
+  TempDir dir;
+  dir.Write("SOSIExport.FeatureGroups.Gemini.xml", Groups(kAllGroups));
+  dir.Write("SOSIExport.FeatureGroups.GISLINE.xml",
+            Groups("<PipeTypeFeatures><Feature Name='VL' Description='Vannledning' Group='1'/></PipeTypeFeatures>"));
+  const std::wstring folder = dir.Path().wstring() + L"/";
+  SOSIFeatureGroupData holder;
+
+  LoadFeatureGroups(folder, 1, holder);
+  EXPECT_EQ(TotalEntries(holder), 1u);
+  EXPECT_EQ(holder.PipeTypeFeatures().at(0).Feature(), L"VL");
+
+  LoadFeatureGroups(folder, 2, holder);
+  EXPECT_EQ(TotalEntries(holder), 15u);
+  EXPECT_EQ(holder.PipeTypeFeatures().at(0).Feature(), L"SP");
+
+  LoadFeatureGroups(folder, 1, holder);
+  EXPECT_EQ(TotalEntries(holder), 1u);
+  EXPECT_TRUE(holder.NetworkLevelFeatures().empty());
+}
+
+TEST(SOSIFeatureGroupData, IncompleteFeaturesAreLeftOutAndDuplicatesKept) {
+  const SOSIFeatureGroupData holder = Read(
+      "<NetworkLevelFeatures><Feature Name='H' Description='Hovednett'/><Feature Name='S'/>"
+      "<Feature Description='Fordelingsnett'/><Feature Name='H' Description='Hovednett (gammel)'/>"
+      "<Group><Feature Name='X' Description='nested'/></Group></NetworkLevelFeatures>"
+      "<PipeTypeFeatures><Feature Name='SP'/><Feature Name='OV' Description=''/></PipeTypeFeatures>");
+  EXPECT_EQ(holder.NetworkLevelFeatures(), (FeatureTextList{L"H: Hovednett", L"H: Hovednett (gammel)"}));
+  ASSERT_EQ(holder.PipeTypeFeatures().size(), 1u);
+  EXPECT_EQ(holder.PipeTypeFeatures()[0], CWsFeature(L"OV", L""));
+}
+
+TEST(SOSIFeatureGroupData, GroupThatIsNotANumberSkipsOnlyThatFeature) {
+  const SOSIFeatureGroupData holder = Read(
+      "<PipeTypeFeatures><Feature Name='VL' Description='Vannledning' Group='1'/>"
+      "<Feature Name='SP' Description='Spillvannsledning' Group='to'/>"
+      "<Feature Name='OV' Description='Overvannsledning' Group=' 4 '/></PipeTypeFeatures>"
+      "<PipeStatusFeatures><Feature Name='D' Description='Drift' Group='x'/><Feature Name='P' Description='Prosjektert'/>"
+      "</PipeStatusFeatures>"
+      "<GeometryQualityZFeatures><Feature Name='96' Description='GNSS RTK'/></GeometryQualityZFeatures>");
+  EXPECT_EQ(holder.PipeTypeFeatures(),
+            (FeatureList{CWsFeature(L"VL", L"Vannledning", 1), CWsFeature(L"OV", L"Overvannsledning", 4)}));
+  EXPECT_EQ(holder.PipeStatusFeatures(), FeatureTextList{L"P: Prosjektert"});
+  EXPECT_EQ(holder.GeometryQualityZFeatures(), FeatureTextList{L"96: GNSS RTK"});
+}
+
+TEST(SOSIFeatureGroupData, UnusableFileLeavesEveryListEmpty) {
+  TempDir dir;
+  const std::wstring good = dir.Write("good.xml", Groups(kAllGroups)).wstring();
+  const std::wstring wrongRoot =
+      dir.Write("formats.xml", "<SOSIExportFileFormats><PipeTypeFeatures/></SOSIExportFileFormats>").wstring();
+  const std::wstring malformed = dir.Write("broken.xml", Groups(kAllGroups).substr(0, 200)).wstring();
+  dir.Write("noext.xml", Groups(kAllGroups));
+  const std::wstring withoutExtension = (dir.Path() / "noext").wstring();
+
+  for (const std::wstring& path :
+       {wrongRoot, malformed, withoutExtension, dir.File("missing.xml").wstring(), std::wstring()}) {
+    SOSIFeatureGroupData holder;
+    ReadFeatureGroupFile(good, holder);
+    ASSERT_EQ(TotalEntries(holder), 15u);
+    ReadFeatureGroupFile(path, holder);
+    EXPECT_EQ(TotalEntries(holder), 0u);
+  }
+}

@@ -1,0 +1,168 @@
+// The configuration folder shipped with the program must load with the
+// loaders that read it, and its parts must agree with each other: a mapping
+// whose code is not in the variant's list would show as an empty grid cell.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "CodeLists.h"
+#include "LmWsSosiExportFileFormatData.h"
+#include "SOSIFeatureGroupData.h"
+#include "SOSIMapperDataReader.h"
+#include "TempDir.h"
+#include "WideText.h"
+
+namespace {
+
+std::wstring ConfigFolder() { return DataPath("WaterSewer/Config/Default/").wstring(); }
+
+SOSIFeatureGroupData GroupsFor(int fileFormat) {
+  SOSIFeatureGroupData holder;
+  LoadFeatureGroups(ConfigFolder(), fileFormat, holder);
+  return holder;
+}
+
+using FeatureListGetter = const FeatureList& (SOSIFeatureGroupData::*)() const;
+using TextListGetter = const FeatureTextList& (SOSIFeatureGroupData::*)() const;
+
+const std::pair<const char*, FeatureListGetter> kFeatureLists[] = {
+    {"PipeTypeFeatures", &SOSIFeatureGroupData::PipeTypeFeatures},
+    {"PipeUsageFeatures", &SOSIFeatureGroupData::PipeUsageFeatures},
+    {"PipeMethodFeatures", &SOSIFeatureGroupData::PipeMethodFeatures},
+    {"PipeSupplyFeatures", &SOSIFeatureGroupData::PipeSupplyFeatures},
+    {"ConnectionTypeFeatures", &SOSIFeatureGroupData::ConnectionTypeFeatures},
+    {"ConnectionUsageFeatures", &SOSIFeatureGroupData::ConnectionUsageFeatures},
+    {"ConnectionMethodFeatures", &SOSIFeatureGroupData::ConnectionMethodFeatures},
+    {"PipeMaterialFeatures", &SOSIFeatureGroupData::PipeMaterialFeatures},
+    {"PipeMaterialProductStandardFeatures", &SOSIFeatureGroupData::PipeMaterialProductStandardFeatures},
+};
+
+const std::pair<const char*, TextListGetter> kTextLists[] = {
+    {"NetworkLevelFeatures", &SOSIFeatureGroupData::NetworkLevelFeatures},
+    {"SosiStatusFeatures", &SOSIFeatureGroupData::SosiStatusFeatures},
+    {"PipeStatusFeatures", &SOSIFeatureGroupData::PipeStatusFeatures},
+    {"ConnectionStatusFeatures", &SOSIFeatureGroupData::ConnectionStatusFeatures},
+    {"GeometryQualityXYFeatures", &SOSIFeatureGroupData::GeometryQualityXYFeatures},
+    {"GeometryQualityZFeatures", &SOSIFeatureGroupData::GeometryQualityZFeatures},
+};
+
+// Each settings table beside the list its grid column offers.
+const std::pair<FeatureTablesByFormat SOSIMapperData::*, FeatureListGetter> kTablesAndLists[] = {
+    {&SOSIMapperData::PipeTypes, &SOSIFeatureGroupData::PipeTypeFeatures},
+    {&SOSIMapperData::PipeUsage, &SOSIFeatureGroupData::PipeUsageFeatures},
+    {&SOSIMapperData::PipeMethod, &SOSIFeatureGroupData::PipeMethodFeatures},
+    {&SOSIMapperData::PipeSupply, &SOSIFeatureGroupData::PipeSupplyFeatures},
+    {&SOSIMapperData::ConnectionTypes, &SOSIFeatureGroupData::ConnectionTypeFeatures},
+    {&SOSIMapperData::ConnectionUsage, &SOSIFeatureGroupData::ConnectionUsageFeatures},
+    {&SOSIMapperData::ConnectionMethod, &SOSIFeatureGroupData::ConnectionMethodFeatures},
+    {&SOSIMapperData::PipeMaterials, &SOSIFeatureGroupData::PipeMaterialFeatures},
+    {&SOSIMapperData::PipeMaterialsProductStandard, &SOSIFeatureGroupData::PipeMaterialProductStandardFeatures},
+};
+
+}  // namespace
+
+TEST(ShippedConfiguration, CatalogueHasThreeVariantsWithGeminiAtPosition2) {
+  FileFormatCatalogue catalogue;
+  ASSERT_TRUE(LoadFileFormats(catalogue, ConfigFolder() + L"SOSIExport.FileFormats.xml"));
+  ASSERT_EQ(catalogue.size(), 3u);
+  EXPECT_EQ(catalogue[2].Name, L"Gemini");
+  std::set<std::wstring> displayNames;
+  for (size_t i = 0; i < catalogue.size(); ++i) {
+    const LmWsSosiExportFileFormatData& format = catalogue[i];
+    EXPECT_EQ(format.Index, static_cast<int>(i));
+    EXPECT_TRUE(displayNames.insert(format.DisplayName).second);
+    for (const std::wstring* header : {&format.PipeTabHeader2, &format.PipeTabHeader3, &format.ConnectionTabHeader1,
+                                       &format.ConnectionTabHeader2, &format.ConnectionTabHeader3}) {
+      EXPECT_EQ(header->find(L"Header"), std::wstring::npos) << "variant " << i << " shows a placeholder header";
+    }
+  }
+  EXPECT_EQ(catalogue[2].PipeTabHeader4, L"SKJØTEMETODE");
+  EXPECT_EQ(catalogue[2].PipeTabHeader5, L"TILFØRSEL");
+  EXPECT_EQ(catalogue[2].ConnectionTabHeader4, L"BYGGEMETODE");
+}
+
+TEST(ShippedConfiguration, BothFeatureGroupFilesFillEveryListWithDistinctCodes) {
+  for (int fileFormat : {1, 2}) {
+    const SOSIFeatureGroupData groups = GroupsFor(fileFormat);
+    for (const auto& [name, list] : kFeatureLists) {
+      const FeatureList& features = (groups.*list)();
+      EXPECT_FALSE(features.empty()) << name << " for file format " << fileFormat;
+      std::set<std::wstring> codes;
+      for (const CWsFeature& feature : features) {
+        EXPECT_TRUE(codes.insert(feature.Feature()).second) << name << " repeats " << platform::ToUtf8(feature.Feature());
+        EXPECT_FALSE(feature.Description().empty());
+      }
+    }
+    for (const auto& [name, list] : kTextLists) {
+      const FeatureTextList& entries = (groups.*list)();
+      EXPECT_FALSE(entries.empty()) << name << " for file format " << fileFormat;
+      EXPECT_EQ(std::set<std::wstring>(entries.begin(), entries.end()).size(), entries.size()) << name;
+    }
+  }
+}
+
+TEST(ShippedConfiguration, EmptyHeaderValuesResolveAsOnAFirstExport) {
+  const SOSIFeatureGroupData groups = GroupsFor(2);
+  EXPECT_EQ(groups.NetworkLevelFeatures().front(), L"H: Hovednett");
+  EXPECT_EQ(groups.SosiStatusFeatures().back(), L"W: Planlagt prosjektert");
+  EXPECT_GE(FindInList(groups.PipeStatusFeatures(), L"P: Prosjektert"), 0);
+  EXPECT_GE(FindInList(groups.ConnectionStatusFeatures(), L"P: Prosjektert"), 0);
+}
+
+TEST(ShippedConfiguration, DefaultSettingsChooseGeminiInUtm32) {
+  XmlDocument document;
+  ASSERT_EQ(document.Create(), kXmlOk);
+  document.PrepareForReading();
+  ASSERT_TRUE(document.load(ConfigFolder() + L"SOSIExport.cfg.xml"));
+  const XmlElement root = document.documentElement();
+  EXPECT_EQ(root.name(), "SOSIMapperData");
+  EXPECT_EQ(root.getAttribute("xmlns:xsd"), L"http://www.w3.org/2001/XMLSchema");
+  EXPECT_EQ(root.getAttribute("xmlns:xsi"), L"http://www.w3.org/2001/XMLSchema-instance");
+
+  const std::unique_ptr<SOSIMapperData> settings = LoadSOSIMapperData(ConfigFolder() + L"SOSIExport.cfg.xml");
+  ASSERT_NE(settings, nullptr);
+  EXPECT_EQ(settings->FileFormat, 2);
+  EXPECT_EQ(settings->CoordinateSystem, L"22");
+  EXPECT_TRUE(settings->FileName.empty());
+  ASSERT_NE(settings->CurrentPipeTypes(), nullptr);
+  EXPECT_EQ(settings->CurrentPipeTypes()->at(L"SP 160 PVC"), CWsFeature(L"SP", L"Spillvannsledning", 2));
+  ASSERT_NE(settings->CurrentConnectionTypes(), nullptr);
+  EXPECT_EQ(settings->CurrentConnectionTypes()->at(L"Kum 1200 betong").Feature(), L"KUM");
+  ASSERT_NE(settings->CurrentPipeMaterialsProductStandard(), nullptr);
+  EXPECT_EQ(settings->CurrentPipeMaterialsProductStandard()->at(L"PVC").Feature(), L"NS-EN 1401-1");
+}
+
+TEST(ShippedConfiguration, DefaultSettingsUseOnlyCodesOfTheirVariantsLists) {
+  const std::unique_ptr<SOSIMapperData> settings = LoadSOSIMapperData(ConfigFolder() + L"SOSIExport.cfg.xml");
+  ASSERT_NE(settings, nullptr);
+  size_t mappings = 0;
+  for (const auto& [tables, list] : kTablesAndLists) {
+    for (const auto& [fileFormat, table] : (*settings).*tables) {
+      const SOSIFeatureGroupData groups = GroupsFor(fileFormat);
+      const FeatureList& offered = (groups.*list)();
+      for (const auto& [key, feature] : table) {
+        ++mappings;
+        EXPECT_NE(std::find(offered.begin(), offered.end(), feature), offered.end())
+            << "file format " << fileFormat << ": the code mapped for a model value is not offered";
+      }
+    }
+  }
+  EXPECT_GT(mappings, 100u);
+
+  const SOSIFeatureGroupData gemini = GroupsFor(settings->FileFormat);
+  EXPECT_GE(FindInList(gemini.NetworkLevelFeatures(), settings->NetLevel), 0);
+  EXPECT_GE(FindInList(gemini.SosiStatusFeatures(), settings->Status), 0);
+  EXPECT_GE(FindInList(gemini.PipeStatusFeatures(), settings->StatusPipe), 0);
+  EXPECT_GE(FindInList(gemini.ConnectionStatusFeatures(), settings->StatusConnection), 0);
+  EXPECT_GE(FindInList(gemini.GeometryQualityXYFeatures(), settings->GeometryQualityXY), 0);
+  EXPECT_GE(FindInList(gemini.GeometryQualityZFeatures(), settings->GeometryQualityZ), 0);
+}
+
+TEST(ShippedConfiguration, OverviewSettingIsOffInTheDefaultsSection) {
+  const std::string ini = ReadBytes(DataPath("WaterSewer/Config/Default/WaterSewer_LmWsSOSIExport.ini"));
+  const size_t section = ini.find("[Defaults]\n");
+  ASSERT_NE(section, std::string::npos);
+  EXPECT_NE(ini.find("\nUseTagCSVFile=False\n", section), std::string::npos);
+}
