@@ -8,6 +8,7 @@
 #include <set>
 
 #include "CodeLists.h"
+#include "IniFile.h"
 #include "LmWsSosiExportFileFormatData.h"
 #include "SOSIFeatureGroupData.h"
 #include "SOSIMapperDataReader.h"
@@ -161,8 +162,8 @@ TEST(ShippedConfiguration, DefaultSettingsUseOnlyCodesOfTheirVariantsLists) {
 }
 
 TEST(ShippedConfiguration, OverviewSettingIsOffInTheDefaultsSection) {
-  const std::string ini = ReadBytes(DataPath("WaterSewer/Config/Default/WaterSewer_LmWsSOSIExport.ini"));
-  const size_t section = ini.find("[Defaults]\n");
-  ASSERT_NE(section, std::string::npos);
-  EXPECT_NE(ini.find("\nUseTagCSVFile=False\n", section), std::string::npos);
+  const std::wstring ini = ConfigFolder() + L"WaterSewer_LmWsSOSIExport.ini";
+  wchar_t value[260];
+  platform::GetPrivateProfileStringW(L"Defaults", L"UseTagCSVFile", L"missing", value, 260, ini.c_str());
+  EXPECT_EQ(std::wstring(value), L"False");
 }
