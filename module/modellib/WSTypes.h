@@ -24,6 +24,13 @@ constexpr WsClassId kClassManhole = 0x3b6fc773000b;
 constexpr WsClassId kClassValve = 0x3b6fc795021d;
 constexpr WsClassId kClassPipeJoint = 0x3b6fc7fd012c;
 
+// Classes of this library that have no element of their own in the model file.
+constexpr WsClassId kClassDeviceSegment = 0x3b703fb30087;
+constexpr WsClassId kClassTrenchEdge = 0x3b7011b20241;
+constexpr WsClassId kClassTrenchSection = 0x3b7011c600d9;
+constexpr WsClassId kClassTrenchNode = 0x3b7011d90112;
+constexpr WsClassId kClassTrenchConnectionPoint = 0x3b7011ed03a0;
+
 // The six point-object classes offered for type mapping.
 constexpr bool IsMappedPointObjectClass(WsClassId id) {
   return id == kClassGully || id == kClassFitting || id == kClassHydrant || id == kClassOutlet ||

@@ -1,0 +1,44 @@
+#pragma once
+// A device of the network model. `Device` elements of the model file become
+// plain LwdDevice objects of their class; pipes, segments and point objects
+// are subclasses.
+//
+// Texts are shared: a model keeps one copy of each distinct text (types and
+// materials repeat across thousands of devices), and devices point at it.
+
+#include <string>
+
+#include "LwdWSDeviceBase.h"
+#include "WSTypes.h"
+
+class WsModelStore;
+
+class LwdDevice : public LwdWSDevicePersistent {
+ public:
+  virtual WsClassId getClassId() const { return classId_; }
+
+  const std::wstring& getName() const { return *name_; }
+  const std::wstring& getType() const { return *type_; }
+  // Empty for devices that are not pipes or segments.
+  const std::wstring& getMaterial() const { return *material_; }
+  const std::wstring& getShortMaterial() const { return *shortMaterial_; }
+
+ protected:
+  friend class WsModelStore;
+  // The texts must outlive the device: they belong to the model's store.
+  LwdDevice(WsClassId classId, int persistentId, const std::wstring* name, const std::wstring* type,
+            const std::wstring* material, const std::wstring* shortMaterial)
+      : LwdWSDevicePersistent(persistentId),
+        classId_(classId),
+        name_(name),
+        type_(type),
+        material_(material),
+        shortMaterial_(shortMaterial) {}
+
+ private:
+  WsClassId classId_;
+  const std::wstring* name_;
+  const std::wstring* type_;
+  const std::wstring* material_;
+  const std::wstring* shortMaterial_;
+};

@@ -1,0 +1,47 @@
+#pragma once
+// An ordered set of devices.
+//
+// Ownership: a device set made by LmWSMapper is the model's device set. It
+// holds every device of the model in file order (each pipe followed by its
+// segments) and keeps the model alive: the devices, the trench objects and the
+// links live until the last set made by the same mapping is deleted. A device
+// set created with `new LwdDeviceSet` (an export set) owns nothing: it refers
+// to devices of a model and must not be used after that model's sets are gone.
+
+#include <cstdint>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "LwdWSDeviceBase.h"
+
+class LwdDevice;
+class WsModelStore;
+
+class LwdDeviceSet : public LwdWSDeviceBase {
+ public:
+  LwdDeviceSet() = default;
+  // The model's device set: every device of `store`, which it keeps alive.
+  explicit LwdDeviceSet(std::shared_ptr<const WsModelStore> store);
+  ~LwdDeviceSet() override;
+  LwdDeviceSet(const LwdDeviceSet&) = delete;
+  LwdDeviceSet& operator=(const LwdDeviceSet&) = delete;
+
+  int numDevices() const { return static_cast<int>(devices_.size()); }
+  // Null when the index is out of range.
+  const LwdDevice* getDevice(int index) const;
+  // The index of the device's first entry, or -1 when it is not in the set.
+  // Amortised constant time: the set keeps a hash index of its entries.
+  int findDevice(const LwdDevice* device) const;
+  // Appends the device, also when it is already there (callers ask
+  // findDevice first); gives its index.
+  int addDevice(const LwdDevice* device);
+
+ private:
+  std::shared_ptr<const WsModelStore> store_;
+  std::vector<const LwdDevice*> devices_;
+  // Built on the first findDevice and kept up to date from then on, so that a
+  // model's set that is only walked never pays for it.
+  mutable std::unordered_map<const LwdDevice*, int> index_;
+  mutable std::size_t indexed_ = 0;
+};

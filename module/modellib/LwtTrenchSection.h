@@ -1,0 +1,19 @@
+#pragma once
+// The stretch of trench that one trench edge covers; device segments lie in it
+// (see LwcTrSectionDevSegmentLinkSet).
+
+#include "LwtWSTrenchPersistent.h"
+
+class LwtTrenchEdge;
+
+class LwtTrenchSection : public LwtWSTrenchPersistent {
+ public:
+  // The edge that carries this section.
+  const LwtTrenchEdge* getTrenchEdge() const { return edge_; }
+
+ private:
+  friend class WsModelStore;
+  explicit LwtTrenchSection(int persistentId) : LwtWSTrenchPersistent(kClassTrenchSection, persistentId) {}
+
+  const LwtTrenchEdge* edge_ = nullptr;
+};
