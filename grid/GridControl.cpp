@@ -1,0 +1,213 @@
+#include "GridControl.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <algorithm>
+
+#include "DropDownDelegate.h"
+#include "WideQString.h"
+
+namespace {
+
+// The text a cell held after its last accepted change; a change that a
+// drop-down cell cannot accept is turned back to it.
+constexpr int kAcceptedRole = Qt::UserRole + 1;
+
+constexpr Qt::ItemFlags kDataCellFlags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+
+QStringList SplitChoices(const std::wstring& choices) {
+  if (choices.empty()) return {};
+  return ToQString(choices).split(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+GridControl::GridControl(QWidget* parent) : QTableWidget(parent) {
+  setItemDelegate(new DropDownDelegate(this));
+  connect(this, &QTableWidget::itemChanged, this, &GridControl::OnItemChanged);
+  Initialize();
+}
+
+void GridControl::Initialize() {
+  verticalHeader()->hide();
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  horizontalHeader()->setHighlightSections(false);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setSelectionBehavior(QAbstractItemView::SelectItems);
+  setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                  QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+  setTabKeyNavigation(true);
+  setWordWrap(false);
+  undo_.clear();
+}
+
+int GridControl::GetClientWidth() const { return viewport()->width(); }
+
+void GridControl::SetColCount(int count) {
+  if (count < 0) count = 0;
+  const int oldColumns = columnCount();
+  setColumnCount(count + 1);
+  FillNewCells(rowCount(), oldColumns);
+}
+
+int GridControl::GetColCount() const { return columnCount() - 1; }
+
+int GridControl::GetRowCount() const { return rowCount(); }
+
+void GridControl::SetColWidth(int first, int last, int width) {
+  for (int col = std::max(first, 0); col <= last && col < columnCount(); ++col) setColumnWidth(col, width);
+}
+
+void GridControl::SetCellText(int row, int col, const std::wstring& text) {
+  QTableWidgetItem* item = EnsureCell(row, col);
+  writing_ = true;
+  item->setData(kChoicesRole, QVariant());
+  item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+  writing_ = false;
+  Write(row, item, ToQString(text));
+}
+
+void GridControl::SetDropDownCell(int row, int col, const std::wstring& choices, const std::wstring& text) {
+  QTableWidgetItem* item = EnsureCell(row, col);
+  writing_ = true;
+  item->setData(kChoicesRole, SplitChoices(choices));
+  if (item->flags() & Qt::ItemIsEnabled) item->setFlags(kDataCellFlags | Qt::ItemIsEditable);
+  writing_ = false;
+  Write(row, item, ToQString(text));
+}
+
+std::wstring GridControl::GetCellText(int row, int col) const {
+  const QTableWidgetItem* item = CellItem(row, col);
+  return item == nullptr ? std::wstring() : FromQString(item->text());
+}
+
+QStringList GridControl::GetCellChoices(int row, int col) const {
+  const QTableWidgetItem* item = CellItem(row, col);
+  return item == nullptr ? QStringList() : item->data(kChoicesRole).toStringList();
+}
+
+void GridControl::DisableCells(int top, int left, int bottom, int right) {
+  writing_ = true;
+  for (int row = top; row <= bottom; ++row) {
+    for (int col = left; col <= right; ++col) {
+      if (QTableWidgetItem* item = CellItem(row, col)) item->setFlags(Qt::NoItemFlags);
+    }
+  }
+  writing_ = false;
+}
+
+bool GridControl::IsCellEnabled(int row, int col) const {
+  const QTableWidgetItem* item = CellItem(row, col);
+  return item != nullptr && (item->flags() & Qt::ItemIsEnabled);
+}
+
+bool GridControl::SetCurrentCell(int row, int col) {
+  if (row < 1 || !IsCellEnabled(row, col)) return false;
+  setCurrentCell(row - 1, col);
+  return true;
+}
+
+void GridControl::SetUndoRecording(bool on) { recording_ = on; }
+
+bool GridControl::Undo() {
+  while (!undo_.empty()) {
+    const Change change = undo_.back();
+    undo_.pop_back();
+    // Changes of columns or rows removed since are gone with them.
+    QTableWidgetItem* item = change.row >= 1 ? CellItem(change.row, change.col) : nullptr;
+    if (item == nullptr) continue;
+    writing_ = true;
+    item->setText(change.before);
+    item->setData(kAcceptedRole, change.before);
+    writing_ = false;
+    return true;
+  }
+  return false;
+}
+
+void GridControl::keyPressEvent(QKeyEvent* event) {
+  if (state() != QAbstractItemView::EditingState) {
+    if (event->matches(QKeySequence::Undo)) {
+      Undo();
+      event->accept();
+      return;
+    }
+    QTableWidgetItem* item = currentItem();
+    if ((event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace) && item != nullptr &&
+        (item->flags() & Qt::ItemIsEditable)) {
+      // Goes the way of any user change, so it is checked and recorded.
+      item->setText(QString());
+      event->accept();
+      return;
+    }
+  }
+  QTableWidget::keyPressEvent(event);
+}
+
+QTableWidgetItem* GridControl::CellItem(int row, int col) const {
+  if (col < 0 || col >= columnCount()) return nullptr;
+  if (row == 0) return horizontalHeaderItem(col);
+  if (row < 1 || row > rowCount()) return nullptr;
+  return item(row - 1, col);
+}
+
+QTableWidgetItem* GridControl::EnsureCell(int row, int col) {
+  if (col > GetColCount()) SetColCount(col);
+  if (row > rowCount()) {
+    const int oldRows = rowCount();
+    setRowCount(row);
+    FillNewCells(oldRows, columnCount());
+  }
+  return CellItem(row, col);
+}
+
+QTableWidgetItem* GridControl::NewPlainItem(int col) const {
+  auto* item = new QTableWidgetItem();
+  if (col == 0) {
+    // The header column reads like a header and never becomes current.
+    item->setFlags(Qt::NoItemFlags);
+    item->setBackground(palette().button());
+    item->setForeground(palette().buttonText());
+  } else {
+    item->setFlags(kDataCellFlags);
+  }
+  return item;
+}
+
+void GridControl::FillNewCells(int oldRows, int oldColumns) {
+  writing_ = true;
+  for (int col = oldColumns; col < columnCount(); ++col) {
+    if (horizontalHeaderItem(col) == nullptr) setHorizontalHeaderItem(col, new QTableWidgetItem());
+  }
+  for (int row = 0; row < rowCount(); ++row) {
+    for (int col = row >= oldRows ? 0 : oldColumns; col < columnCount(); ++col) {
+      if (item(row, col) == nullptr) setItem(row, col, NewPlainItem(col));
+    }
+  }
+  writing_ = false;
+}
+
+void GridControl::Write(int row, QTableWidgetItem* item, const QString& text) {
+  writing_ = true;
+  if (row >= 1 && recording_ && item->text() != text) undo_.push_back({row, item->column(), item->text()});
+  item->setText(text);
+  item->setData(kAcceptedRole, text);
+  writing_ = false;
+}
+
+void GridControl::OnItemChanged(QTableWidgetItem* item) {
+  if (writing_) return;
+  const QString now = item->text();
+  const QString before = item->data(kAcceptedRole).toString();
+  if (now == before) return;
+  const QVariant choices = item->data(kChoicesRole);
+  const bool acceptable = choices.isValid() && (now.isEmpty() || choices.toStringList().contains(now));
+  writing_ = true;
+  if (acceptable) {
+    if (recording_) undo_.push_back({item->row() + 1, item->column(), before});
+    item->setData(kAcceptedRole, now);
+  } else {
+    item->setText(before);
+  }
+  writing_ = false;
+}

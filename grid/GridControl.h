@@ -1,0 +1,82 @@
+#pragma once
+// A spreadsheet-like grid on QTableWidget, addressed the way the mapping
+// pages think of it: row 0 is the header row (shown as the column headers),
+// column 0 the header column (read-only texts), data cells start at (1, 1).
+// A data cell is either plain text, which the user cannot change, or a
+// drop-down list that accepts only one of its choices or nothing. Writing
+// a cell beyond the last row or column grows the grid to include it.
+//
+// Keyboard: arrows and Tab move between cells that are enabled; typing or
+// F2 opens a drop-down cell's list (typing picks the first entry that starts
+// with the letters), Enter takes the entry, Escape keeps the old one,
+// Delete empties the cell, Ctrl+Z takes back the last recorded change.
+
+#include <QStringList>
+#include <QTableWidget>
+#include <string>
+#include <vector>
+
+class GridControl : public QTableWidget {
+  Q_OBJECT
+
+ public:
+  explicit GridControl(QWidget* parent = nullptr);
+
+  // Gives the grid its look and behaviour and forgets the undo history.
+  void Initialize();
+
+  // Width in pixels of the area the cells are drawn in.
+  int GetClientWidth() const;
+
+  // Column and row counts without the header column and the header row.
+  void SetColCount(int count);
+  int GetColCount() const;
+  int GetRowCount() const;
+
+  // Gives columns first to last (the header column is 0) the width.
+  void SetColWidth(int first, int last, int width);
+
+  void SetCellText(int row, int col, const std::wstring& text);
+  // `choices` holds the entries separated by line feeds. The text is
+  // written as given, also when it is not one of the choices.
+  void SetDropDownCell(int row, int col, const std::wstring& choices, const std::wstring& text);
+  std::wstring GetCellText(int row, int col) const;
+  // Entries of a drop-down cell; empty for any other cell.
+  QStringList GetCellChoices(int row, int col) const;
+
+  // Disabled cells cannot become the current cell.
+  void DisableCells(int top, int left, int bottom, int right);
+  bool IsCellEnabled(int row, int col) const;
+
+  // False when the cell does not exist or is disabled.
+  bool SetCurrentCell(int row, int col);
+
+  // While recording is on, every change of a data cell can be taken back.
+  void SetUndoRecording(bool on);
+  bool IsUndoRecording() const { return recording_; }
+  // Takes back the last recorded change; false when there is none.
+  bool Undo();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  struct Change {
+    int row;
+    int col;
+    QString before;
+  };
+
+  QTableWidgetItem* CellItem(int row, int col) const;
+  QTableWidgetItem* EnsureCell(int row, int col);
+  QTableWidgetItem* NewPlainItem(int col) const;
+  // Gives every cell added since the grid had oldRows rows and oldColumns
+  // columns an item, so that no cell is without one.
+  void FillNewCells(int oldRows, int oldColumns);
+  void Write(int row, QTableWidgetItem* item, const QString& text);
+  void OnItemChanged(QTableWidgetItem* item);
+
+  std::vector<Change> undo_;
+  bool recording_ = true;
+  bool writing_ = false;
+};

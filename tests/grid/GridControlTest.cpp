@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QTest>
+
+#include "GridControl.h"
+
+namespace {
+
+const std::wstring kChoices = L"SP: Spillvannsledning\nVL: Vannledning\nOV: Overvannsledning";
+
+// A user change of a cell, the way every editor of the grid hands it over.
+void UserSets(GridControl& grid, int row, int col, const QString& text) {
+  grid.model()->setData(grid.model()->index(row - 1, col), text);
+}
+
+}  // namespace
+
+TEST(GridControl, WritingBeyondTheLastRowOrColumnGrowsTheGrid) {
+  GridControl grid;
+  grid.SetColCount(2);
+  EXPECT_EQ(grid.GetRowCount(), 0);
+  grid.SetCellText(3, 4, L"Kum");
+  EXPECT_EQ(grid.GetRowCount(), 3);
+  EXPECT_EQ(grid.GetColCount(), 4);
+  EXPECT_EQ(grid.GetCellText(3, 4), L"Kum");
+  EXPECT_EQ(grid.GetCellText(2, 3), L"");
+  EXPECT_EQ(grid.GetCellText(4, 1), L"");
+}
+
+TEST(GridControl, RowZeroIsTheColumnHeader) {
+  GridControl grid;
+  grid.SetColCount(2);
+  grid.SetCellText(0, 1, L"TIL MATERIALER I SOSI");
+  EXPECT_EQ(grid.horizontalHeaderItem(1)->text(), QStringLiteral("TIL MATERIALER I SOSI"));
+  EXPECT_EQ(grid.GetCellText(0, 1), L"TIL MATERIALER I SOSI");
+  EXPECT_EQ(grid.GetRowCount(), 0);
+}
+
+TEST(GridControl, DropDownCellTakesOnlyItsChoicesOrNothing) {
+  GridControl grid;
+  grid.SetDropDownCell(1, 1, kChoices, L"");
+  UserSets(grid, 1, 1, QStringLiteral("XX: Ukjent"));
+  EXPECT_EQ(grid.GetCellText(1, 1), L"");
+  UserSets(grid, 1, 1, QStringLiteral("VL: Vannledning"));
+  EXPECT_EQ(grid.GetCellText(1, 1), L"VL: Vannledning");
+  UserSets(grid, 1, 1, QStringLiteral("vl: vannledning"));
+  EXPECT_EQ(grid.GetCellText(1, 1), L"VL: Vannledning");
+  UserSets(grid, 1, 1, QString());
+  EXPECT_EQ(grid.GetCellText(1, 1), L"");
+}
+
+TEST(GridControl, ProgramMayWriteATextThatIsNoChoice) {
+  GridControl grid;
+  grid.SetDropDownCell(1, 1, kChoices, L"GL: Gammel kode");
+  EXPECT_EQ(grid.GetCellText(1, 1), L"GL: Gammel kode");
+  EXPECT_EQ(grid.GetCellChoices(1, 1).size(), 3);
+}
+
+TEST(GridControl, PlainCellsAndTheHeaderColumnCannotBeChangedByTheUser) {
+  GridControl grid;
+  grid.SetCellText(1, 0, L"SP 160 PVC");
+  grid.SetCellText(1, 1, L"fast");
+  UserSets(grid, 1, 0, QStringLiteral("annet"));
+  UserSets(grid, 1, 1, QStringLiteral("annet"));
+  EXPECT_EQ(grid.GetCellText(1, 0), L"SP 160 PVC");
+  EXPECT_EQ(grid.GetCellText(1, 1), L"fast");
+}
+
+TEST(GridControl, KeyboardOpensTheListPicksAndClears) {
+  GridControl grid;
+  grid.SetCellText(1, 0, L"VL 110 PE");
+  grid.SetDropDownCell(1, 1, kChoices, L"");
+  grid.show();
+  ASSERT_TRUE(grid.SetCurrentCell(1, 1));
+
+  QTest::keyClick(&grid, Qt::Key_V);
+  auto* editor = grid.findChild<QComboBox*>(QStringLiteral("CellDropDown"));
+  ASSERT_NE(editor, nullptr);
+  EXPECT_EQ(editor->currentText(), QStringLiteral("VL: Vannledning"));
+  QTest::keyClick(editor, Qt::Key_Down);
+  QTest::keyClick(editor, Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_EQ(grid.GetCellText(1, 1), L"OV: Overvannsledning");
+
+  QTest::keyClick(&grid, Qt::Key_Delete);
+  EXPECT_EQ(grid.GetCellText(1, 1), L"");
+}
+
+TEST(GridControl, EscapeKeepsTheOldEntry) {
+  GridControl grid;
+  grid.SetDropDownCell(1, 1, kChoices, L"SP: Spillvannsledning");
+  grid.show();
+  ASSERT_TRUE(grid.SetCurrentCell(1, 1));
+  QTest::keyClick(&grid, Qt::Key_F2);
+  auto* editor = grid.findChild<QComboBox*>(QStringLiteral("CellDropDown"));
+  ASSERT_NE(editor, nullptr);
+  EXPECT_EQ(editor->currentText(), QStringLiteral("SP: Spillvannsledning"));
+  QTest::keyClick(editor, Qt::Key_Escape);
+  QApplication::processEvents();
+  EXPECT_EQ(grid.GetCellText(1, 1), L"SP: Spillvannsledning");
+}
+
+TEST(GridControl, DisabledCellsAndTheHeaderColumnNeverBecomeCurrent) {
+  GridControl grid;
+  grid.SetCellText(1, 0, L"SP 160 PVC");
+  grid.SetDropDownCell(1, 1, kChoices, L"");
+  grid.SetDropDownCell(1, 2, kChoices, L"");
+  grid.DisableCells(1, 2, 1, 2);
+  EXPECT_FALSE(grid.SetCurrentCell(1, 0));
+  EXPECT_FALSE(grid.SetCurrentCell(1, 2));
+  EXPECT_FALSE(grid.SetCurrentCell(2, 1));
+  ASSERT_TRUE(grid.SetCurrentCell(1, 1));
+  grid.show();
+  QTest::keyClick(&grid, Qt::Key_Right);
+  QTest::keyClick(&grid, Qt::Key_Left);
+  QTest::keyClick(&grid, Qt::Key_Left);
+  EXPECT_EQ(grid.currentColumn(), 1);
+  EXPECT_FALSE(grid.IsCellEnabled(1, 2));
+  // A disabled cell stays disabled when it is written again.
+  grid.SetDropDownCell(1, 2, kChoices, L"VL: Vannledning");
+  EXPECT_FALSE(grid.IsCellEnabled(1, 2));
+}
+
+TEST(GridControl, UndoTakesBackRecordedChangesOnly) {
+  GridControl grid;
+  grid.SetUndoRecording(false);
+  grid.SetDropDownCell(1, 1, kChoices, L"SP: Spillvannsledning");
+  grid.SetUndoRecording(true);
+  UserSets(grid, 1, 1, QStringLiteral("VL: Vannledning"));
+  UserSets(grid, 1, 1, QStringLiteral("OV: Overvannsledning"));
+  grid.SetCurrentCell(1, 1);
+  QTest::keyClick(&grid, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(grid.GetCellText(1, 1), L"VL: Vannledning");
+  EXPECT_TRUE(grid.Undo());
+  EXPECT_EQ(grid.GetCellText(1, 1), L"SP: Spillvannsledning");
+  EXPECT_FALSE(grid.Undo());
+  EXPECT_EQ(grid.GetCellText(1, 1), L"SP: Spillvannsledning");
+}
+
+TEST(GridControl, InitializeForgetsTheUndoHistory) {
+  GridControl grid;
+  grid.SetDropDownCell(1, 1, kChoices, L"SP: Spillvannsledning");
+  grid.Initialize();
+  EXPECT_FALSE(grid.Undo());
+  EXPECT_EQ(grid.GetCellText(1, 1), L"SP: Spillvannsledning");
+}
+
+TEST(GridControl, FewerColumnsDropTheirCellsAndTheirUndo) {
+  GridControl grid;
+  grid.SetColCount(4);
+  grid.SetDropDownCell(1, 4, kChoices, L"SP: Spillvannsledning");
+  grid.SetColCount(2);
+  EXPECT_EQ(grid.GetColCount(), 2);
+  EXPECT_EQ(grid.GetCellText(1, 4), L"");
+  EXPECT_FALSE(grid.Undo());
+  grid.SetColCount(4);
+  EXPECT_EQ(grid.GetCellText(1, 4), L"");
+  EXPECT_TRUE(grid.GetCellChoices(1, 4).isEmpty());
+}
+
+TEST(GridControl, ColumnWidthsAreSetForARange) {
+  GridControl grid;
+  grid.SetColCount(3);
+  grid.SetColWidth(0, 3, 77);
+  for (int col = 0; col <= 3; ++col) EXPECT_EQ(grid.columnWidth(col), 77) << col;
+  grid.SetColWidth(0, 9, 50);
+  EXPECT_EQ(grid.columnWidth(3), 50);
+}
