@@ -68,18 +68,6 @@ TEST(CTracePathMap, SelectedPathsAreDrawnThickAndColouredTheOthersGrey) {
   EXPECT_GT(Thickness(image, selected), Thickness(image, unselected));
 }
 
-TEST(CTracePathMap, RedrawsWhenTheSelectionChanges) {
-  Map map;
-  map.widget.SetSelected({1});
-  const QImage before = map.Image();
-  map.widget.SetSelected({2});
-  const QImage after = map.Image();
-  const QPointF first = map.widget.MapToWidget(597100, 6650100);
-  const QPointF second = map.widget.MapToWidget(597100, 6650000);
-  EXPECT_EQ(ColourAt(after, first), ColourAt(before, second));
-  EXPECT_EQ(ColourAt(after, second), ColourAt(before, first));
-}
-
 TEST(CTracePathMap, TheCurrentPathGetsAHalo) {
   Map map;
   const QPointF path = map.widget.MapToWidget(597100, 6650000);

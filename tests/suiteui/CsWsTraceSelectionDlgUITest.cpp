@@ -144,11 +144,9 @@ TEST(CsWsTraceSelectionDlgUI, ShowsThePromptAndTheColumns) {
     const auto* prompt = d.findChild<QLabel*>(QStringLiteral("promptLabel"));
     EXPECT_TRUE(prompt->isVisible());
     EXPECT_EQ(prompt->text(), QStringLiteral("Velg grøfteløp å eksportere"));
-    QTreeWidgetItem* header = List(d).headerItem();
-    EXPECT_EQ(header->text(0), "Navn");
-    EXPECT_EQ(header->text(1), "Id");
-    EXPECT_EQ(header->text(2), "Type");
-    EXPECT_EQ(header->text(3), "Endret");
+    const QTreeWidgetItem* header = List(d).headerItem();
+    EXPECT_EQ(QStringList({header->text(0), header->text(1), header->text(2), header->text(3)}),
+              QStringList({"Navn", "Id", "Type", "Endret"}));
 
     const QTreeWidgetItem* row = List(d).topLevelItem(1);
     EXPECT_EQ(row->text(0), QStringLiteral("Grøft B – Storgata"));
