@@ -1,0 +1,7 @@
+#include "LmWsSosiExportUI.h"
+
+#include "LoadedModelSets.h"
+
+LmWsSosiExportUI::LmWsSosiExportUI() = default;
+
+LmWsSosiExportUI::~LmWsSosiExportUI() = default;

@@ -1,0 +1,46 @@
+#pragma once
+// Cuts the exported pipes into runs: each segment, taken in the order of the
+// section chains, joins the latest run that it continues (in front of the
+// run's first segment, else after its last), provided the point object they
+// share is not a tagged manhole and both lie on the same trench path;
+// otherwise it starts a run of its own.
+
+#include <deque>
+#include <functional>
+#include <set>
+#include <unordered_map>
+#include <vector>
+
+#include "OverviewMaps.h"
+
+class LwdDevicePointObject;
+class LwtTrenchPath;
+
+class PipeRunBuilder {
+ public:
+  using PathOf = std::function<const LwtTrenchPath*(const LwdDeviceSegment*)>;
+  using IsTaggedManhole = std::function<bool(const LwdDevicePointObject*)>;
+
+  PipeRunBuilder(PathOf pathOf, IsTaggedManhole isTaggedManhole);
+
+  // A null segment is passed over.
+  void Place(const LwdDeviceSegment* segment);
+  PipeRuns TakeRuns();
+
+ private:
+  using RunSet = std::set<std::size_t>;
+  void Index(std::unordered_map<const LwdDevicePointObject*, RunSet>& index, const LwdDevicePointObject* key,
+             std::size_t run);
+  void Unindex(std::unordered_map<const LwdDevicePointObject*, RunSet>& index, const LwdDevicePointObject* key,
+               std::size_t run);
+  static std::size_t Latest(const std::unordered_map<const LwdDevicePointObject*, RunSet>& index,
+                            const LwdDevicePointObject* key);
+
+  PathOf pathOf_;
+  IsTaggedManhole isTaggedManhole_;
+  std::vector<std::deque<const LwdDeviceSegment*>> runs_;
+  // Runs by the start point object of their first segment, and by the end
+  // point object of their last one.
+  std::unordered_map<const LwdDevicePointObject*, RunSet> byFirstStart_;
+  std::unordered_map<const LwdDevicePointObject*, RunSet> byLastEnd_;
+};
