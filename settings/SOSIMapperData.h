@@ -3,15 +3,9 @@
 // file format variant, and per variant the nine tables that map model values
 // onto SOSI codes. A user who switches variants keeps each variant's tables.
 
-#include <map>
 #include <string>
 
-#include "CWsFeature.h"
-
-// Model value to SOSI code; keys ordered by plain code-unit comparison.
-using FeatureTable = std::map<std::wstring, CWsFeature>;
-// File format value to that variant's table.
-using FeatureTablesByFormat = std::map<int, FeatureTable>;
+#include "FeatureTable.h"
 
 class SOSIMapperData {
  public:

@@ -1,0 +1,128 @@
+#include "SosiFileWriter.h"
+
+#include <charconv>
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+void AppendInteger(std::string& out, long long value) {
+  char buffer[24];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  out.append(buffer, result.ptr);
+}
+
+bool IsControl(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte < 0x20 || (byte >= 0x7F && byte <= 0x9F);
+}
+
+bool NeedsQuotes(std::string_view value) {
+  if (value.empty()) return true;
+  if (value.find_first_of(" \"'!:") != std::string_view::npos) return true;
+  return value.front() == '.' || value.front() == '*' || value.front() == '@' || value.front() == '&';
+}
+
+// Cuts an encoded quoted value so that it fits, without splitting a doubled
+// quote, and closes the quote again.
+std::string ShortenQuoted(const std::string& quoted, std::size_t room) {
+  std::size_t end = 1;
+  while (end < quoted.size() - 1) {
+    const std::size_t step = quoted[end] == '"' ? 2 : 1;
+    if (end + step + 1 > room) break;
+    end += step;
+  }
+  return quoted.substr(0, end) + '"';
+}
+
+}  // namespace
+
+std::string SosiFileWriter::QuoteIfNeeded(std::string_view encoded) {
+  std::string clean(encoded);
+  for (char& c : clean) {
+    if (IsControl(c)) c = ' ';
+  }
+  if (!NeedsQuotes(clean)) return clean;
+  std::string quoted = "\"";
+  for (char c : clean) {
+    quoted.push_back(c);
+    if (c == '"') quoted.push_back('"');
+  }
+  quoted.push_back('"');
+  return quoted;
+}
+
+void SosiFileWriter::BeginHeader() {
+  line_ = ".HODE";
+  FinishLine();
+}
+
+long SosiFileWriter::BeginObject(std::wstring_view group) {
+  StartLine(1, group);
+  line_.push_back(' ');
+  AppendInteger(line_, ++serial_);
+  line_.push_back(':');
+  FinishLine();
+  return serial_;
+}
+
+void SosiFileWriter::Element(int level, std::wstring_view name) {
+  StartLine(level, name);
+  FinishLine();
+}
+
+void SosiFileWriter::Texts(int level, std::wstring_view name, std::initializer_list<std::wstring_view> values) {
+  StartLine(level, name);
+  for (std::wstring_view value : values) {
+    line_.push_back(' ');
+    const std::string token = QuoteIfNeeded(encoder_.Encode(value));
+    const std::size_t room = kMaxLineBytes - kLineEnd.size() - line_.size();
+    if (token.size() <= room) {
+      line_.append(token);
+      continue;
+    }
+    ++shortened_;
+    line_.append(token.front() == '"' ? ShortenQuoted(token, room) : token.substr(0, room));
+    break;
+  }
+  FinishLine();
+}
+
+void SosiFileWriter::Tokens(int level, std::wstring_view name, std::wstring_view tokens) {
+  StartLine(level, name);
+  line_.push_back(' ');
+  line_.append(encoder_.Encode(tokens));
+  FinishLine();
+}
+
+void SosiFileWriter::Coordinate(long long north, long long east) {
+  AppendInteger(line_, north);
+  line_.push_back(' ');
+  AppendInteger(line_, east);
+  FinishLine();
+}
+
+void SosiFileWriter::Coordinate(long long north, long long east, long long height) {
+  AppendInteger(line_, north);
+  line_.push_back(' ');
+  AppendInteger(line_, east);
+  line_.push_back(' ');
+  AppendInteger(line_, height);
+  FinishLine();
+}
+
+void SosiFileWriter::End() {
+  line_ = ".SLUTT";
+  FinishLine();
+}
+
+void SosiFileWriter::StartLine(int level, std::wstring_view name) {
+  line_.assign(static_cast<std::size_t>(level), '.');
+  line_.append(encoder_.Encode(name));
+}
+
+void SosiFileWriter::FinishLine() {
+  line_.append(kLineEnd);
+  if (!sink_.Write(line_)) failed_ = true;
+  line_.clear();
+}

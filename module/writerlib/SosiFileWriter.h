@@ -1,0 +1,63 @@
+#pragma once
+// Streams the text of a SOSI file to a byte sink, one line at a time: the
+// header group, then one group per object, then ".SLUTT". It knows the syntax
+// (levels of dots, serial numbers, quoting, coordinate lines, line length,
+// the file's character set) and nothing of what the elements mean.
+//
+// Lines end with CR LF and are kept below FYBA's 1024-byte read buffer; a
+// text value too long for one line is shortened and counted.
+
+#include <cstddef>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "ByteSink.h"
+#include "Iso8859_10Encoder.h"
+
+class SosiFileWriter {
+ public:
+  // Longest line written, line end included.
+  static constexpr std::size_t kMaxLineBytes = 1000;
+
+  explicit SosiFileWriter(ByteSink& sink) : sink_(sink) {}
+
+  void BeginHeader();
+  // ".KURVE 7:" with the next serial number (1, 2, ...); returns it.
+  long BeginObject(std::wstring_view group);
+  // An element that only opens sub-elements: "..EGS_LEDNING".
+  void Element(int level, std::wstring_view name);
+  // A text value, quoted when SOSI needs it (see QuoteIfNeeded).
+  void Text(int level, std::wstring_view name, std::wstring_view value) { Texts(level, name, {value}); }
+  // Several text values on one line, each quoted when needed.
+  void Texts(int level, std::wstring_view name, std::initializer_list<std::wstring_view> values);
+  // A value that is already in SOSI token form ("22 EUREF89 UTM", "10 * * 6 *").
+  void Tokens(int level, std::wstring_view name, std::wstring_view tokens);
+  // Coordinate lines: north first, east second, height third, in file units.
+  void Coordinate(long long north, long long east);
+  void Coordinate(long long north, long long east, long long height);
+  void End();
+
+  // An encoded value as one SOSI token: control characters become blanks; a
+  // value that is empty, holds a blank, a quote, "!", ":", or starts with a
+  // character SOSI gives a meaning to ("." "*" "@" "&") is put in double
+  // quotes, with quotes inside doubled. Decided after transliteration, which
+  // may bring in blanks and quotes.
+  static std::string QuoteIfNeeded(std::string_view encoded);
+
+  bool Failed() const { return failed_; }
+  long ObjectCount() const { return serial_; }
+  std::size_t ShortenedValues() const { return shortened_; }
+  const Iso8859_10Encoder& Encoder() const { return encoder_; }
+
+ private:
+  void StartLine(int level, std::wstring_view name);
+  void FinishLine();
+
+  ByteSink& sink_;
+  Iso8859_10Encoder encoder_;
+  std::string line_;
+  long serial_ = 0;
+  std::size_t shortened_ = 0;
+  bool failed_ = false;
+};

@@ -1,0 +1,75 @@
+#pragma once
+// What each shipped file format variant writes: the element names and their
+// nesting for the header's extra values, for a pipe (.KURVE) and for a point
+// object (.PUNKT). The mapper fills one SosiValues per object; the layout
+// decides which element carries which value. docs/sosi-output.md shows the
+// three layouts.
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "SosiFileWriter.h"
+
+enum class SosiField {
+  Group,  // an element without a value that opens the sub-elements below it
+  ObjectType,
+  Quality,
+  Id,
+  FromId,
+  ToId,
+  Name,
+  ModelType,
+  TypeCode,
+  ThemeGroup,
+  Usage,
+  Method,
+  Supply,
+  Material,
+  ProductStandard,
+  Dimension,
+  NetworkLevel,
+  Status,
+  Owner,
+  Year,
+  Tag,
+  Count
+};
+
+// The values of one object (or of the header), by field; empty means absent.
+class SosiValues {
+ public:
+  void Set(SosiField field, std::wstring value) { values_[Index(field)] = std::move(value); }
+  const std::wstring& Get(SosiField field) const { return values_[Index(field)]; }
+
+ private:
+  static std::size_t Index(SosiField field) { return static_cast<std::size_t>(field); }
+  std::array<std::wstring, static_cast<std::size_t>(SosiField::Count)> values_;
+};
+
+struct SosiElement {
+  int level;
+  std::wstring_view name;
+  SosiField field;
+};
+
+struct SosiLayout {
+  std::wstring_view name;
+  // ..OBJTYPE of an object whose type has no mapping.
+  std::wstring_view genericCurveType;
+  std::wstring_view genericPointType;
+  // The variant whose dialog maps methods, supplies, materials and product
+  // standards and sets the pipe and point status of their own.
+  bool fullMapping;
+  std::span<const SosiElement> header;
+  std::span<const SosiElement> curve;
+  std::span<const SosiElement> point;
+};
+
+// 0 plain SOSI, 1 GISLINE, 2 Gemini; any other value gives the plain layout.
+const SosiLayout& SosiLayoutFor(int fileFormat);
+
+// Writes the elements that have a value, in layout order. A group element is
+// written only when one of its sub-elements is.
+void WriteElements(SosiFileWriter& writer, std::span<const SosiElement> elements, const SosiValues& values);
