@@ -1,0 +1,29 @@
+#pragma once
+// Loads a model file the way the export run does (visitor, set, mapping) and
+// keeps every set for the test.
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "LmWSModel.h"
+
+struct LoadedModel {
+  int composites = -1;  // -1: no set was made
+  std::unique_ptr<LwdDeviceSet> devices;
+  std::unique_ptr<LwtTrenchSectionSet> sections;
+  std::unique_ptr<LwtTrenchConnectionPointSet> connectionPoints;
+  std::unique_ptr<LwtTrenchTopologySet> topology;
+  std::unique_ptr<LwsSurfaceDescriptionSet> surfaces;
+  std::unique_ptr<LwcNodePointObjectLinkSet> nodeLinks;
+  std::unique_ptr<LwcTrSectionDevSegmentLinkSet> sectionLinks;
+
+  bool Loaded() const { return composites >= 0; }
+  const LwtTrenchPath* Path(int index) const;
+  // The device with that persistent id, or null.
+  const LwdDevice* Device(int persistentId) const;
+};
+
+// Null set (and no mapping) when the factory gives no visitor, the reader does
+// not open or makeObject refuses the file.
+LoadedModel LoadModel(const std::filesystem::path& file);

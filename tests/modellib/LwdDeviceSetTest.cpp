@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include "LmWSModel.h"
+
+namespace {
+
+// A model of three point objects and a pipe with one segment, mapped to its sets.
+struct SmallModel {
+  SmallModel() {
+    auto store = std::make_shared<WsModelStore>();
+    const GmiPosition here(1.0, 2.0);
+    LwdDevicePointObject* start = store->AddPointObject(kClassManhole, 1, L"-SK01", L"Kum", &here);
+    LwdDevicePointObject* end = store->AddPointObject(kClassManhole, 2, L"-SK02", L"Kum", &here);
+    c = store->AddPointObject(kClassValve, 3, L"V1", L"Ventil", nullptr);
+    LwdPipe* pipe = store->AddPipe(4, L"SP 160 PVC", L"SP", L"PVC", L"PVC");
+    LwdDeviceSegment* added = store->AddSegment(pipe, 5, {{0, 0, 0, false}, {1, 1, 0, false}});
+    store->SetSegmentEnds(added, start, end);
+    a = start;
+    b = end;
+    segment = added;
+    GmiGeodataSet set(store, 4);
+    LwtTrenchSectionSet* sections = nullptr;
+    LwtTrenchConnectionPointSet* points = nullptr;
+    LwtTrenchTopologySet* topology = nullptr;
+    LwsSurfaceDescriptionSet* surfaces = nullptr;
+    LwcNodePointObjectLinkSet* nodeLinks = nullptr;
+    LwcTrSectionDevSegmentLinkSet* sectionLinks = nullptr;
+    LwdDeviceSet* modelDevices = nullptr;
+    LmWSMapper::MapToWSModel(&set, modelDevices, sections, points, topology, surfaces, nodeLinks, sectionLinks, 0);
+    devices.reset(modelDevices);
+    delete sections;
+    delete points;
+    delete surfaces;
+    delete nodeLinks;
+    delete sectionLinks;
+  }
+
+  std::unique_ptr<LwdDeviceSet> devices;
+  const LwdDevicePointObject* a;
+  const LwdDevicePointObject* b;
+  const LwdDevicePointObject* c;
+  const LwdDeviceSegment* segment;
+};
+
+}  // namespace
+
+TEST(LwdDeviceSet, ModelSetHoldsEveryDeviceInOrder) {
+  SmallModel model;
+  ASSERT_EQ(model.devices->numDevices(), 5);
+  EXPECT_EQ(model.devices->getDevice(0), model.a);
+  EXPECT_EQ(model.devices->getDevice(4), model.segment);
+  EXPECT_EQ(model.devices->getDevice(5), nullptr);
+  EXPECT_EQ(model.devices->getDevice(-1), nullptr);
+  EXPECT_EQ(model.devices->findDevice(model.segment), 4);
+}
+
+TEST(LwdDeviceSet, FindDeviceAnswersNegativeForAbsentDevices) {
+  SmallModel model;
+  std::unique_ptr<LwdDeviceSet> exported(new LwdDeviceSet);
+  EXPECT_LT(exported->findDevice(model.a), 0);
+  EXPECT_LT(exported->findDevice(nullptr), 0);
+}
+
+TEST(LwdDeviceSet, FindDeviceSeesDevicesAddedBeforeAndAfterTheFirstLookup) {
+  SmallModel model;
+  std::unique_ptr<LwdDeviceSet> exported(new LwdDeviceSet);
+  EXPECT_EQ(exported->addDevice(model.c), 0);
+  EXPECT_EQ(exported->addDevice(model.a), 1);
+  EXPECT_EQ(exported->findDevice(model.a), 1);
+  EXPECT_EQ(exported->addDevice(model.segment), 2);
+  EXPECT_EQ(exported->findDevice(model.segment), 2);
+  EXPECT_EQ(exported->findDevice(model.c), 0);
+  EXPECT_LT(exported->findDevice(model.b), 0);
+}
+
+TEST(LwdDeviceSet, ADeviceAddedTwiceIsFoundAtItsFirstEntry) {
+  SmallModel model;
+  LwdDeviceSet exported;
+  exported.addDevice(model.b);
+  exported.addDevice(model.a);
+  exported.addDevice(model.b);
+  EXPECT_EQ(exported.numDevices(), 3);
+  EXPECT_EQ(exported.findDevice(model.b), 0);
+}
+
+TEST(LwdDeviceSet, ExportSetRefersToDevicesItDoesNotOwn) {
+  SmallModel model;
+  {
+    std::unique_ptr<LwdDeviceSet> exported(new LwdDeviceSet);
+    exported->addDevice(model.a);
+  }
+  // Deleting the export set left the model's device intact.
+  EXPECT_EQ(model.a->getName(), L"-SK01");
+  EXPECT_EQ(model.a->numDeviceSegmentStarts(), 1);
+}

@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include "HostConsole.h"
+#include "LoadedModel.h"
+#include "TempDir.h"
+
+namespace {
+
+const std::filesystem::path kSample = DataPath("samples/Ledningsnett_Eksempel.xml");
+
+const LwdDevicePointObject* PointObject(const LoadedModel& model, int id) {
+  return dynamic_cast<const LwdDevicePointObject*>(model.Device(id));
+}
+
+const LwdDeviceSegment* Segment(const LoadedModel& model, int id) {
+  return dynamic_cast<const LwdDeviceSegment*>(model.Device(id));
+}
+
+std::string Model(const std::string& children) {
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<WsModel version=\"1\">\n" + children + "</WsModel>\n";
+}
+
+}  // namespace
+
+TEST(ModelFileReader, SampleHasEveryComposite) {
+  platform::HostCapture capture;
+  const LoadedModel model = LoadModel(kSample);
+  ASSERT_TRUE(model.Loaded());
+  EXPECT_EQ(model.composites, 77);
+  // 38 point objects, 21 pipes with 27 segments, one other device.
+  EXPECT_EQ(model.devices->numDevices(), 87);
+  EXPECT_EQ(model.topology->numTopologyObjects(), 5);
+  EXPECT_EQ(model.sections->numSections(), 10);
+  EXPECT_EQ(model.connectionPoints->numConnectionPoints(), 12);
+  EXPECT_EQ(model.surfaces->numSurfaceDescriptions(), 0);
+  EXPECT_EQ(capture.CommandLine(), L"");
+}
+
+TEST(ModelFileReader, DevicesKeepFileOrderWithSegmentsAfterTheirPipe) {
+  const LoadedModel model = LoadModel(kSample);
+  ASSERT_TRUE(model.Loaded());
+  EXPECT_EQ(model.devices->getDevice(0)->getPersistentID(), 101);
+  EXPECT_EQ(model.devices->getDevice(0)->getClassId(), kClassManhole);
+  const LwdDevice* pipe = model.devices->getDevice(38);
+  ASSERT_EQ(pipe->getClassId(), kClassPipe);
+  EXPECT_EQ(pipe->getPersistentID(), 201);
+  EXPECT_EQ(model.devices->getDevice(39)->getClassId(), kClassDeviceSegment);
+  EXPECT_EQ(model.devices->getDevice(39)->getPersistentID(), 301);
+  EXPECT_EQ(model.devices->getDevice(86)->getClassId(), 0x3b703fd20115u);
+  EXPECT_EQ(model.devices->getDevice(86)->getName(), L"Pumpe P1");
+}
+
+TEST(ModelFileReader, PipeTextsAndDimension) {
+  const LoadedModel model = LoadModel(kSample);
+  ASSERT_TRUE(model.Loaded());
+  const auto* pipe = dynamic_cast<const LwdPipe*>(model.Device(221));
+  ASSERT_NE(pipe, nullptr);
+  EXPECT_EQ(pipe->getName(), L"VL 150 SJK");
+  EXPECT_EQ(pipe->getType(), L"VL");
+  EXPECT_EQ(pipe->getMaterial(), L"Duktilt støpejern");
+  EXPECT_EQ(pipe->getShortMaterial(), L"SJK");
+  EXPECT_FALSE(pipe->hasDimension());
+  const auto* sewer = dynamic_cast<const LwdPipe*>(model.Device(201));
+  ASSERT_NE(sewer, nullptr);
+  EXPECT_TRUE(sewer->hasDimension());
+  EXPECT_EQ(sewer->getDimension(), 160);
+}
+
+TEST(ModelFileReader, SegmentKnowsItsPipeAndAnswersItsTexts) {
+  const LoadedModel model = LoadModel(kSample);
+  ASSERT_TRUE(model.Loaded());
+  const auto* pipe = dynamic_cast<const LwdPipe*>(model.Device(205));
+  ASSERT_NE(pipe, nullptr);
+  ASSERT_EQ(pipe->numDeviceSegments(), 2);
+  const LwdDeviceSegment* second = pipe->getDeviceSegment(1);
+  EXPECT_EQ(second->getPersistentID(), 306);
+  EXPECT_EQ(second->getPipe(), pipe);
+  EXPECT_EQ(second->getName(), L"OV 250 PP");
+  EXPECT_EQ(second->getShortMaterial(), L"PP");
+  EXPECT_EQ(pipe->getDeviceSegment(2), nullptr);
+}
+
+TEST(ModelFileReader, SegmentEndsAndCountsAtPointObjects) {
+  const LoadedModel model = LoadModel(kSample);
+  ASSERT_TRUE(model.Loaded());
+  const LwdDeviceSegment* segment = Segment(model, 301);
+  ASSERT_NE(segment, nullptr);
+  EXPECT_EQ(segment->getStartDevicePointObject(), model.Device(101));
+  EXPECT_EQ(segment->getEndDevicePointObject(), model.Device(102));
+  // -SK03 takes the sewer from -SK02 and from -SK06 and passes it on to -SK04.
+  const LwdDevicePointObject* sk03 = PointObject(model, 103);
+  EXPECT_EQ(sk03->numDeviceSegmentStarts(), 1);
+  EXPECT_EQ(sk03->numDeviceSegmentEnds(), 2);
+  const LwdDevicePointObject* freeHydrant = PointObject(model, 134);
+  EXPECT_EQ(freeHydrant->getName(), L"H3");
+  EXPECT_EQ(freeHydrant->numDeviceSegmentStarts() + freeHydrant->numDeviceSegmentEnds(), 0);
+  EXPECT_EQ(model.nodeLinks->numLinks(freeHydrant), 0);
+}
+
+TEST(ModelFileReader, VertexHeightsAndPositions) {
+  const LoadedModel model = LoadModel(kSample);
+  ASSERT_TRUE(model.Loaded());
+  const std::vector<WSVertex>& vertices = Segment(model, 302)->getWSCurve()->GetHorVertices();
+  ASSERT_EQ(vertices.size(), 3u);
+  EXPECT_DOUBLE_EQ(vertices[0].x, 597048.50);
+  EXPECT_DOUBLE_EQ(vertices[0].y, 6650006.20);
+  EXPECT_TRUE(vertices[0].hasZ);
+  EXPECT_DOUBLE_EQ(vertices[0].z, 109.38);
+  EXPECT_DOUBLE_EQ(vertices[2].z, 108.85);
+
+  const GmiSinglePoint* point = PointObject(model, 101)->getRelPoint();
+  ASSERT_NE(point, nullptr);
+  EXPECT_DOUBLE_EQ(point->getPosition().getX(), 597000.00);
+  EXPECT_DOUBLE_EQ(point->getPosition().getY(), 6650000.00);
+  EXPECT_TRUE(point->getPosition().hasZ());
+  EXPECT_DOUBLE_EQ(point->getPosition().getZ(), 112.40);
+
+  const LwdDevicePointObject* joint = PointObject(model, 112);
+  EXPECT_EQ(joint->getClassId(), kClassPipeJoint);
+  EXPECT_FALSE(joint->getRelPoint()->getPosition().hasZ());
+  EXPECT_EQ(PointObject(model, 138)->getRelPoint(), nullptr);
+}
+
+TEST(ModelFileReader, TrenchPathsWithEdgesNodesAndSections) {
+  const LoadedModel model = LoadModel(kSample);
+  ASSERT_TRUE(model.Loaded());
+  const LwtTrenchPath* path = model.Path(0);
+  ASSERT_NE(path, nullptr);
+  EXPECT_EQ(path->getClassId(), kClassTrenchPath);
+  EXPECT_EQ(path->getPersistentID(), 601);
+  EXPECT_EQ(path->getName(), L"Grøft A");
+  EXPECT_EQ(path->getTrenchPathType(), 1);
+  EXPECT_EQ(path->getModifiedTimeStamp(), 1733400000);
+  ASSERT_EQ(path->numEdges(), 4);
+  const LwtTrenchEdge* edge = path->getEdge(0);
+  EXPECT_EQ(edge->getTrenchPath(), path);
+  EXPECT_EQ(edge->getTrenchSection()->getPersistentID(), 501);
+  EXPECT_EQ(edge->getTrenchSection()->getTrenchEdge(), edge);
+  EXPECT_EQ(edge->getStartNode()->getPersistentID(), 401);
+  EXPECT_EQ(edge->getEndNode(), path->getEdge(1)->getStartNode());
+  const GmiPosition& at = edge->getStartNode()->getTrenchConnectionPoint()->getPoint()->getPosition();
+  EXPECT_DOUBLE_EQ(at.getX(), 597000.00);
+  EXPECT_DOUBLE_EQ(at.getY(), 6650000.00);
+
+  EXPECT_EQ(model.Path(3)->getTrenchPathType(), 0);
+  EXPECT_EQ(model.Path(4), nullptr);
+  EXPECT_EQ(model.topology->getTopologyObject(4)->getClassId(), 0x3b7012a400f1u);
+  EXPECT_EQ(model.topology->getTopologyObject(4)->getPersistentID(), 701);
+  EXPECT_EQ(model.topology->getTopologyObject(5), nullptr);
+}
+
+TEST(ModelFileReader, SectionAndNodeLinksInLinkOrder) {
+  const LoadedModel model = LoadModel(kSample);
+  ASSERT_TRUE(model.Loaded());
+  const LwtTrenchSection* section = model.Path(1)->getEdge(0)->getTrenchSection();
+  ASSERT_EQ(model.sectionLinks->numLinks(section), 4);
+  EXPECT_EQ(model.sectionLinks->getDeviceSegment(0, section)->getPersistentID(), 315);
+  EXPECT_EQ(model.sectionLinks->getDeviceSegment(3, section)->getPersistentID(), 320);
+  EXPECT_EQ(model.sectionLinks->getDeviceSegment(4, section), nullptr);
+
+  const LwtTrenchNode* node = model.Path(0)->getEdge(3)->getStartNode();
+  ASSERT_EQ(model.nodeLinks->numLinks(node), 4);
+  EXPECT_EQ(model.nodeLinks->getDevicePointObject(3, node)->getName(), L"AN1");
+  EXPECT_EQ(model.nodeLinks->numLinks(PointObject(model, 116)), 1);
+}
+
+TEST(ModelFileReader, ZeroChildrenGiveZeroComposites) {
+  TempDir dir;
+  platform::HostCapture capture;
+  const LoadedModel model = LoadModel(dir.Write("empty.xml", Model("  <!-- nothing yet -->\n")));
+  ASSERT_TRUE(model.Loaded());
+  EXPECT_EQ(model.composites, 0);
+  EXPECT_EQ(model.devices->numDevices(), 0);
+  EXPECT_EQ(model.topology, nullptr);
+  EXPECT_EQ(capture.CommandLine(), L"");
+}
+
+TEST(ModelFileReader, PathWithNorwegianLetters) {
+  const LoadedModel model = LoadModel(DataPath("samples/Vågå/Ledningsnett_ø.xml"));
+  ASSERT_TRUE(model.Loaded());
+  EXPECT_EQ(model.composites, 12);
+  EXPECT_EQ(model.Path(0)->getName(), L"Grøft Vågåvegen");
+}
+
+TEST(ModelFileReader, ExtraAttributesAndElementsAreIgnored) {
+  TempDir dir;
+  const LoadedModel model = LoadModel(dir.Write(
+      "extra.xml", Model("  <Manhole id=\"1\" name=\"-SK01\" type=\"Kum\" x=\"1\" y=\"2\" colour=\"red\"/>\n"
+                         "  <Manhole id=\"2\" name=\"-SK02\" type=\"Kum\" x=\"3\" y=\"4\"/>\n"
+                         "  <Pipe id=\"3\" name=\"SP\" owner=\"kommunen\">\n"
+                         "    <Note>relined 2021</Note>\n"
+                         "    <Segment id=\"4\" start=\"1\" end=\"2\" colour=\"red\"><V x=\"1\" y=\"2\" m=\"0\"/>"
+                         "<V x=\"3\" y=\"4\"/></Segment>\n"
+                         "  </Pipe>\n"
+                         "  <Surface id=\"9\"/>\n")));
+  ASSERT_TRUE(model.Loaded());
+  EXPECT_EQ(model.composites, 4);
+  EXPECT_EQ(model.devices->numDevices(), 4);
+}
+
+TEST(ModelFileReader, NoVisitorForMissingFile) {
+  TempDir dir;
+  EXPECT_EQ(GmvGeodataXMLFactory::getGeodataXMLReadVisitor((dir.Path() / "none.xml").string().c_str()), nullptr);
+  EXPECT_EQ(GmvGeodataXMLFactory::getGeodataXMLReadVisitor(dir.Path().string().c_str()), nullptr);
+  EXPECT_EQ(GmvGeodataXMLFactory::getGeodataXMLReadVisitor(""), nullptr);
+  EXPECT_EQ(GmvGeodataXMLFactory::getGeodataXMLReadVisitor(nullptr), nullptr);
+}
+
+TEST(ModelFileReader, SetsKeepTheModelAliveInAnyOrder) {
+  LoadedModel model = LoadModel(kSample);
+  ASSERT_TRUE(model.Loaded());
+  const LwtTrenchPath* path = model.Path(0);
+  model.devices.reset();
+  model.sections.reset();
+  model.topology.reset();
+  // The links still reach live objects through the sets that remain.
+  const LwtTrenchSection* section = path->getEdge(0)->getTrenchSection();
+  EXPECT_EQ(model.sectionLinks->getDeviceSegment(0, section)->getPipe()->getName(), L"SP 160 PVC");
+}

@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include "LmWSModel.h"
+
+TEST(WsModelStore, KeepsOneCopyOfEachText) {
+  WsModelStore store;
+  const LwdPipe* first = store.AddPipe(1, L"SP 160 PVC", L"SP", L"PVC", L"PVC");
+  const LwdPipe* second = store.AddPipe(2, L"SP 160 PVC", L"SP", L"PVC", L"PVC");
+  EXPECT_EQ(&first->getName(), &second->getName());
+  EXPECT_EQ(&first->getMaterial(), &first->getShortMaterial());
+  EXPECT_NE(&first->getName(), &first->getType());
+}
+
+TEST(WsModelStore, LinksAreGivenOncePerSectionAndNode) {
+  WsModelStore store;
+  LwdPipe* pipe = store.AddPipe(1, L"SP", L"SP", L"PVC", L"PVC");
+  const LwdDeviceSegment* segment = store.AddSegment(pipe, 2, {{0, 0, 0, false}, {1, 0, 0, false}});
+  const LwtTrenchSection* section = store.AddSection(3);
+  const LwdDeviceSegment* segments[] = {segment, segment};
+  EXPECT_TRUE(store.LinkSegments(section, segments));
+  EXPECT_FALSE(store.LinkSegments(section, std::span(segments, 1)));
+  EXPECT_EQ(store.SectionLinks().Count(section), 2);
+
+  const LwdDevicePointObject* valve = store.AddPointObject(kClassValve, 4, L"V1", L"Ventil", nullptr);
+  const LwtTrenchNode* first = store.AddTrenchNode(5, nullptr);
+  const LwtTrenchNode* second = store.AddTrenchNode(6, nullptr);
+  const LwdDevicePointObject* objects[] = {valve};
+  EXPECT_TRUE(store.LinkPointObjects(first, objects));
+  EXPECT_TRUE(store.LinkPointObjects(second, objects));
+  EXPECT_FALSE(store.LinkPointObjects(second, objects));
+  EXPECT_EQ(store.NodeLinkCount(valve), 2);
+  EXPECT_EQ(first->getTrenchConnectionPoint(), nullptr);
+}
+
+TEST(WsModelStore, EdgeWithoutSectionOrNodes) {
+  WsModelStore store;
+  LwtTrenchPath* path = store.AddTrenchPath(1, L"Grøft A", 1, 0);
+  const LwtTrenchEdge* edge = store.AddEdge(path, nullptr);
+  EXPECT_EQ(path->getEdge(0), edge);
+  EXPECT_EQ(edge->getTrenchSection(), nullptr);
+  EXPECT_EQ(edge->getStartNode(), nullptr);
+  EXPECT_TRUE(store.Sections().empty());
+}
+
+TEST(LmWSMapper, RefusesMissingSetAndReservedArgument) {
+  auto store = std::make_shared<WsModelStore>();
+  store->AddTopologyObject(0x3b7012a400f1, 1);
+  GmiGeodataSet set(store, 1);
+  LwdDeviceSet* devices = reinterpret_cast<LwdDeviceSet*>(&set);  // anything not null on entry
+  LwtTrenchSectionSet* sections = nullptr;
+  LwtTrenchConnectionPointSet* points = nullptr;
+  LwtTrenchTopologySet* topology = nullptr;
+  LwsSurfaceDescriptionSet* surfaces = nullptr;
+  LwcNodePointObjectLinkSet* nodeLinks = nullptr;
+  LwcTrSectionDevSegmentLinkSet* sectionLinks = nullptr;
+  EXPECT_FALSE(LmWSMapper::MapToWSModel(nullptr, devices, sections, points, topology, surfaces, nodeLinks,
+                                        sectionLinks, 0));
+  EXPECT_EQ(devices, nullptr);
+  EXPECT_FALSE(
+      LmWSMapper::MapToWSModel(&set, devices, sections, points, topology, surfaces, nodeLinks, sectionLinks, 1));
+  EXPECT_EQ(devices, nullptr);
+
+  ASSERT_TRUE(
+      LmWSMapper::MapToWSModel(&set, devices, sections, points, topology, surfaces, nodeLinks, sectionLinks, 0));
+  std::unique_ptr<LwdDeviceSet> ownedDevices(devices);
+  std::unique_ptr<LwtTrenchSectionSet> ownedSections(sections);
+  std::unique_ptr<LwtTrenchConnectionPointSet> ownedPoints(points);
+  std::unique_ptr<LwtTrenchTopologySet> ownedTopology(topology);
+  std::unique_ptr<LwsSurfaceDescriptionSet> ownedSurfaces(surfaces);
+  std::unique_ptr<LwcNodePointObjectLinkSet> ownedNodeLinks(nodeLinks);
+  std::unique_ptr<LwcTrSectionDevSegmentLinkSet> ownedSectionLinks(sectionLinks);
+  ASSERT_NE(topology, nullptr);
+  EXPECT_EQ(topology->numTopologyObjects(), 1);
+  EXPECT_EQ(devices->numDevices(), 0);
+}
