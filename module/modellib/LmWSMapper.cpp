@@ -1,6 +1,7 @@
 #include "LmWSMapper.h"
 
 #include "GmiGeodataSet.h"
+#include "LmWSModelSets.h"
 #include "LwcNodePointObjectLinkSet.h"
 #include "LwcTrSectionDevSegmentLinkSet.h"
 #include "LwdDeviceSet.h"
@@ -32,4 +33,24 @@ bool LmWSMapper::MapToWSModel(const GmiGeodataSet* set, LwdDeviceSet*& devices, 
   nodeLinks = new LwcNodePointObjectLinkSet(model);
   sectionLinks = new LwcTrSectionDevSegmentLinkSet(model);
   return true;
+}
+
+bool LmWSModelSets::Map(const GmiGeodataSet* set) {
+  LwdDeviceSet* newDevices = nullptr;
+  LwtTrenchSectionSet* newSections = nullptr;
+  LwtTrenchConnectionPointSet* newConnectionPoints = nullptr;
+  LwtTrenchTopologySet* newTopology = nullptr;
+  LwsSurfaceDescriptionSet* newSurfaces = nullptr;
+  LwcNodePointObjectLinkSet* newNodeLinks = nullptr;
+  LwcTrSectionDevSegmentLinkSet* newSectionLinks = nullptr;
+  const bool mapped = LmWSMapper::MapToWSModel(set, newDevices, newSections, newConnectionPoints, newTopology,
+                                               newSurfaces, newNodeLinks, newSectionLinks, 0);
+  devices.reset(newDevices);
+  sections.reset(newSections);
+  connectionPoints.reset(newConnectionPoints);
+  topology.reset(newTopology);
+  surfaces.reset(newSurfaces);
+  nodeLinks.reset(newNodeLinks);
+  sectionLinks.reset(newSectionLinks);
+  return mapped;
 }

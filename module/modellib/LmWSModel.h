@@ -7,6 +7,7 @@
 #include "GmvGeodataXMLFactory.h"
 #include "GmvGeodataXMLReadVisitor.h"
 #include "LmWSMapper.h"
+#include "LmWSModelSets.h"
 #include "LwcNodePointObjectLinkSet.h"
 #include "LwcTrSectionDevSegmentLinkSet.h"
 #include "LwdDevice.h"

@@ -15,22 +15,7 @@ LoadedModel LoadModel(const std::filesystem::path& file) {
   visitor.reset();
   if (!set) return model;
   model.composites = set->numComposites();
-  LwdDeviceSet* devices = nullptr;
-  LwtTrenchSectionSet* sections = nullptr;
-  LwtTrenchConnectionPointSet* connectionPoints = nullptr;
-  LwtTrenchTopologySet* topology = nullptr;
-  LwsSurfaceDescriptionSet* surfaces = nullptr;
-  LwcNodePointObjectLinkSet* nodeLinks = nullptr;
-  LwcTrSectionDevSegmentLinkSet* sectionLinks = nullptr;
-  LmWSMapper::MapToWSModel(set.get(), devices, sections, connectionPoints, topology, surfaces, nodeLinks,
-                           sectionLinks, 0);
-  model.devices.reset(devices);
-  model.sections.reset(sections);
-  model.connectionPoints.reset(connectionPoints);
-  model.topology.reset(topology);
-  model.surfaces.reset(surfaces);
-  model.nodeLinks.reset(nodeLinks);
-  model.sectionLinks.reset(sectionLinks);
+  model.Map(set.get());
   return model;
 }
 

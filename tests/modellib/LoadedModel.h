@@ -8,15 +8,8 @@
 
 #include "LmWSModel.h"
 
-struct LoadedModel {
+struct LoadedModel : LmWSModelSets {
   int composites = -1;  // -1: no set was made
-  std::unique_ptr<LwdDeviceSet> devices;
-  std::unique_ptr<LwtTrenchSectionSet> sections;
-  std::unique_ptr<LwtTrenchConnectionPointSet> connectionPoints;
-  std::unique_ptr<LwtTrenchTopologySet> topology;
-  std::unique_ptr<LwsSurfaceDescriptionSet> surfaces;
-  std::unique_ptr<LwcNodePointObjectLinkSet> nodeLinks;
-  std::unique_ptr<LwcTrSectionDevSegmentLinkSet> sectionLinks;
 
   bool Loaded() const { return composites >= 0; }
   const LwtTrenchPath* Path(int index) const;

@@ -18,24 +18,12 @@ struct SmallModel {
     a = start;
     b = end;
     segment = added;
-    GmiGeodataSet set(store, 4);
-    LwtTrenchSectionSet* sections = nullptr;
-    LwtTrenchConnectionPointSet* points = nullptr;
-    LwtTrenchTopologySet* topology = nullptr;
-    LwsSurfaceDescriptionSet* surfaces = nullptr;
-    LwcNodePointObjectLinkSet* nodeLinks = nullptr;
-    LwcTrSectionDevSegmentLinkSet* sectionLinks = nullptr;
-    LwdDeviceSet* modelDevices = nullptr;
-    LmWSMapper::MapToWSModel(&set, modelDevices, sections, points, topology, surfaces, nodeLinks, sectionLinks, 0);
-    devices.reset(modelDevices);
-    delete sections;
-    delete points;
-    delete surfaces;
-    delete nodeLinks;
-    delete sectionLinks;
+    const GmiGeodataSet set(store, 4);
+    sets.Map(&set);
   }
 
-  std::unique_ptr<LwdDeviceSet> devices;
+  LmWSModelSets sets;
+  const std::unique_ptr<LwdDeviceSet>& devices = sets.devices;
   const LwdDevicePointObject* a;
   const LwdDevicePointObject* b;
   const LwdDevicePointObject* c;

@@ -60,16 +60,9 @@ TEST(LmWSMapper, RefusesMissingSetAndReservedArgument) {
       LmWSMapper::MapToWSModel(&set, devices, sections, points, topology, surfaces, nodeLinks, sectionLinks, 1));
   EXPECT_EQ(devices, nullptr);
 
-  ASSERT_TRUE(
-      LmWSMapper::MapToWSModel(&set, devices, sections, points, topology, surfaces, nodeLinks, sectionLinks, 0));
-  std::unique_ptr<LwdDeviceSet> ownedDevices(devices);
-  std::unique_ptr<LwtTrenchSectionSet> ownedSections(sections);
-  std::unique_ptr<LwtTrenchConnectionPointSet> ownedPoints(points);
-  std::unique_ptr<LwtTrenchTopologySet> ownedTopology(topology);
-  std::unique_ptr<LwsSurfaceDescriptionSet> ownedSurfaces(surfaces);
-  std::unique_ptr<LwcNodePointObjectLinkSet> ownedNodeLinks(nodeLinks);
-  std::unique_ptr<LwcTrSectionDevSegmentLinkSet> ownedSectionLinks(sectionLinks);
-  ASSERT_NE(topology, nullptr);
-  EXPECT_EQ(topology->numTopologyObjects(), 1);
-  EXPECT_EQ(devices->numDevices(), 0);
+  LmWSModelSets sets;
+  ASSERT_TRUE(sets.Map(&set));
+  ASSERT_NE(sets.topology, nullptr);
+  EXPECT_EQ(sets.topology->numTopologyObjects(), 1);
+  EXPECT_EQ(sets.devices->numDevices(), 0);
 }
