@@ -1,0 +1,34 @@
+#include "LoadedNetwork.h"
+
+#include <gtest/gtest.h>
+
+#include "HostConsole.h"
+#include "WideText.h"
+
+const LwdDevice* LoadedNetwork::Device(int persistentId) const {
+  for (int i = 0; i < devices->numDevices(); ++i) {
+    if (devices->getDevice(i)->getPersistentID() == persistentId) return devices->getDevice(i);
+  }
+  return nullptr;
+}
+
+const LwdDeviceSegment* LoadedNetwork::Segment(int persistentId) const {
+  return dynamic_cast<const LwdDeviceSegment*>(Device(persistentId));
+}
+
+std::vector<int> LoadedNetwork::Ids(const LwdDeviceSet& set) {
+  std::vector<int> ids;
+  for (int i = 0; i < set.numDevices(); ++i) ids.push_back(set.getDevice(i)->getPersistentID());
+  return ids;
+}
+
+std::unique_ptr<LoadedNetwork> LoadNetwork(const testnet::Network& network) {
+  auto loaded = std::make_unique<LoadedNetwork>();
+  const auto file = loaded->folder.Write("network.xml", testnet::ToModelXml(network));
+  platform::HostCapture capture;
+  LwdDeviceSet* devices = nullptr;
+  const bool ok = loaded->controller.LoadModel(platform::FromUtf8(file.string()), devices, loaded->nodeLinks);
+  loaded->devices.reset(devices);
+  EXPECT_TRUE(ok) << platform::ToUtf8(capture.CommandLine());
+  return ok ? std::move(loaded) : nullptr;
+}
