@@ -59,12 +59,14 @@ SosiExportRun::SosiExportRun(const SosiLayout& layout, const SosiExportTables& t
     coordinateSystem_ = *code;
   } else {
     coordinateSystem_ = kUserDefinedCoordinateSystem;
-    Note(L"\nCoordinate system \"" + texts.coordinateSystem + L"\" has no SOSI code; KOORDSYS 99 (user defined) written");
+    Note(L"\nCoordinate system \"" + texts.coordinateSystem +
+         L"\" has no SOSI code; KOORDSYS 99 (user defined) written");
   }
   if (IsQualityTokens(texts.quality)) {
     quality_ = NormalisedTokens(texts.quality);
   } else if (!texts.quality.empty()) {
-    Note(L"\nQuality \"" + texts.quality + L"\" is not in SOSI quality form (numbers and *); no KVALITET written for it");
+    Note(L"\nQuality \"" + texts.quality +
+         L"\" is not in SOSI quality form (numbers and *); no KVALITET written for it");
   }
   networkLevel_ = CodeOf(texts.networkLevel);
   const std::wstring status = CodeOf(texts.status);
@@ -151,7 +153,8 @@ void SosiExportRun::WriteCurve(SosiFileWriter& writer, const SosiCurvePlan& curv
   values.Set(SosiField::Id, sosi_units::Decimal(first->getPersistentID()));
   values.Set(SosiField::FromId,
              IdOf(curve.reversed ? last->getEndDevicePointObject() : first->getStartDevicePointObject()));
-  values.Set(SosiField::ToId, IdOf(curve.reversed ? first->getStartDevicePointObject() : last->getEndDevicePointObject()));
+  values.Set(SosiField::ToId,
+             IdOf(curve.reversed ? first->getStartDevicePointObject() : last->getEndDevicePointObject()));
 
   writer.BeginObject(L"KURVE");
   WriteElements(writer, layout_.curve, values);
@@ -232,8 +235,8 @@ void SosiExportRun::ReportProblems(const SosiObjectPlan& plan) const {
   }
   if (replacedCharacters_ > 0) {
     PrintLine(L"\n" + Count(static_cast<long>(replacedCharacters_), L"character", L"characters") +
-              L" outside ISO-8859-10 transliterated, " + sosi_units::Decimal(static_cast<long long>(unknownCharacters_)) +
-              L" of them as \"?\"");
+              L" outside ISO-8859-10 transliterated, " +
+              sosi_units::Decimal(static_cast<long long>(unknownCharacters_)) + L" of them as \"?\"");
   }
   if (shortenedValues_ > 0) {
     PrintLine(L"\n" + Count(static_cast<long>(shortenedValues_), L"value", L"values") +

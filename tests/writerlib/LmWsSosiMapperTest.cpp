@@ -1,0 +1,168 @@
+#include "LmWsSosiMapper.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+#include <memory>
+
+#include "CSosiExportException.h"
+#include "HostConsole.h"
+#include "SosiTestText.h"
+#include "TempDir.h"
+#include "TestNetwork.h"
+#include "WideText.h"
+
+namespace {
+
+// One export through the full argument list; the header values are
+// distinct so that each can be found where it belongs.
+struct MapperCall {
+  TestNetwork net;
+  TestTables tables;
+  std::map<int, std::wstring> pointTags{{102, L"+P1=320.01-SK02"}};
+  std::map<int, std::pair<std::wstring, bool>> pipeTags{{301, {L"+P1=320.01-SP01", true}}};
+  std::vector<std::vector<const LwdDeviceSegment*>> runs{{net.first, net.second}};
+
+  bool Run(const std::filesystem::path& path, int fileFormat) {
+    LmWsSosiMapper mapper;
+    mapper.SetSOSIFileFormat(static_cast<LmWsSosiMapper::eSOSIFileFormat>(fileFormat));
+    return mapper.MapToSosi(platform::FromUtf8(path.string()).c_str(), &net.devices, nullptr, {}, &tables.pipeTypes,
+                            &tables.pipeUsage, &tables.pipeMethod, &tables.pipeSupply, &tables.materials,
+                            &tables.standards, &tables.connectionTypes, &tables.connectionUsage,
+                            &tables.connectionMethod, &pointTags, &pipeTags, &runs, L"25: EUREF89 UTM35", L"EUREF89",
+                            L"UTM", L"96 5 0", L"Eier AS", L"Produsent AS", L"Kart 7", L"O: Overføringsnett",
+                            L"U: Under arbeid", L"1999", L"D: Drift", L"N: Nedlagt", L"11: Totalstasjon",
+                            L"5: GPS");
+  }
+};
+
+std::unique_ptr<CSosiExportException> CatchExport(MapperCall& call, const std::filesystem::path& path) {
+  try {
+    call.Run(path, 2);
+  } catch (CSosiExportException* e) {
+    return std::unique_ptr<CSosiExportException>(e);
+  }
+  return nullptr;
+}
+
+// Files larger than `bytes` cannot be written while it lives.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &previous_);
+    rlimit limit = previous_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &previous_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+
+ private:
+  rlimit previous_{};
+  void (*previousHandler_)(int) = nullptr;
+};
+
+}  // namespace
+
+TEST(LmWsSosiMapper, WritesTheFileAndNamesItWithWhatItHolds) {
+  TempDir dir;
+  const auto path = dir.Path() / "Vågå" / "Ledningsnett_ø.sos";
+  std::filesystem::create_directories(path.parent_path());
+  MapperCall call;
+  platform::HostCapture capture;
+  EXPECT_TRUE(call.Run(path, 2));
+  EXPECT_EQ(ReadBytes(path).substr(0, 7), ".HODE\r\n");
+  const std::wstring written = L"\nSOSI file " + platform::FromUtf8(path.string()) + L" written: 1 curve, 4 points";
+  const std::wstring& lines = capture.CommandLine();
+  ASSERT_GE(lines.size(), written.size());
+  EXPECT_EQ(lines.substr(lines.size() - written.size()), written);
+  EXPECT_NE(lines.find(L"\n1 point object without a position not written"), std::wstring::npos);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(path.parent_path()), {}), 1);
+}
+
+TEST(LmWsSosiMapper, HeaderValuesReachTheirElements) {
+  TempDir dir;
+  MapperCall call;
+  platform::HostCapture capture;
+  ASSERT_TRUE(call.Run(dir.File("out.sos"), 2));
+  const std::string text = Readable(ReadBytes(dir.File("out.sos")));
+  for (const char* expected :
+       {"...KOORDSYS 25 EUREF89 UTM\n", "...PRODUKTSPEK \"Kart 7\"\n", "..EIER \"Eier AS\"\n",
+        "..PRODUSENT \"Produsent AS\"\n", "..KVALITET 96 5 0\n", "..NETTYPE O\n..STATUS U\n..ANLEGGSÅR 1999\n",
+        "...STATUS D\n...EIER \"Eier AS\"\n...ANLEGGSÅR 1999\n", "..KVALITET 11 * * 5 *\n",
+        "...STATUS N\n", "...LINJEIDANL +P1=320.01-SP01\n", "...PUNKTIDANL +P1=320.01-SK02\n"}) {
+    EXPECT_NE(text.find(expected), std::string::npos) << expected;
+  }
+}
+
+TEST(LmWsSosiMapper, NullArgumentsWriteAnEmptyButReadableFile) {
+  TempDir dir;
+  const auto path = dir.File("empty.sos");
+  platform::HostCapture capture;
+  LmWsSosiMapper mapper;
+  EXPECT_TRUE(mapper.MapToSosi(platform::FromUtf8(path.string()).c_str(), nullptr, nullptr, {}, nullptr, nullptr,
+                               nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                               nullptr, L"22", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                               nullptr, nullptr, nullptr, nullptr, nullptr));
+  EXPECT_EQ(Readable(ReadBytes(path)), R"(.HODE
+..TEGNSETT ISO8859-10
+..TRANSPAR
+...KOORDSYS 22
+...ORIGO-NØ 0 0
+...ENHET 0.01
+..OMRÅDE
+...MIN-NØ 0 0
+...MAX-NØ 0 0
+..SOSI-VERSJON 4.0
+..SOSI-NIVÅ 2
+.SLUTT
+)");
+  EXPECT_NE(capture.CommandLine().find(L"written: 0 curves, 0 points"), std::wstring::npos);
+}
+
+TEST(LmWsSosiMapper, ThrowsWithTheFileNameWhenTheFolderDoesNotExist) {
+  TempDir dir;
+  const auto path = dir.Path() / "missing" / "out.sos";
+  MapperCall call;
+  const auto exception = CatchExport(call, path);
+  ASSERT_NE(exception, nullptr);
+  EXPECT_EQ(std::wstring(exception->getFileName()), platform::FromUtf8(path.string()));
+  EXPECT_FALSE(std::filesystem::exists(dir.Path() / "missing"));
+}
+
+TEST(LmWsSosiMapper, ThrowsForAnEmptyFileName) {
+  MapperCall call;
+  const auto exception = CatchExport(call, "");
+  ASSERT_NE(exception, nullptr);
+  EXPECT_EQ(std::wstring(exception->getFileName()), L"");
+}
+
+TEST(LmWsSosiMapper, AnExistingFileIsIntactWhenWritingFails) {
+  TempDir dir;
+  const auto path = dir.Write("out.sos", "the earlier export\n");
+  MapperCall call;
+  platform::HostCapture capture;
+  {
+    const FileSizeLimit limit(512);
+    EXPECT_FALSE(call.Run(path, 2));
+  }
+  EXPECT_EQ(ReadBytes(path), "the earlier export\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+  EXPECT_NE(capture.CommandLine().find(L"\nCould not write the SOSI file " + platform::FromUtf8(path.string())),
+            std::wstring::npos);
+  EXPECT_EQ(capture.CommandLine().find(L"written:"), std::wstring::npos);
+}
+
+TEST(LmWsSosiMapper, ReplacesAnExistingFileOnSuccess) {
+  TempDir dir;
+  const auto path = dir.Write("out.sos", "the earlier export\n");
+  MapperCall call;
+  platform::HostCapture capture;
+  EXPECT_TRUE(call.Run(path, 0));
+  EXPECT_EQ(ReadBytes(path).substr(0, 5), ".HODE");
+}

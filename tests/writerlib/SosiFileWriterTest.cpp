@@ -1,0 +1,108 @@
+#include "SosiFileWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+std::string Quote(std::string_view value) { return SosiFileWriter::QuoteIfNeeded(value); }
+
+// A sink that refuses everything from the n-th write on.
+class FailingSink : public ByteSink {
+ public:
+  explicit FailingSink(int goodWrites) : goodWrites_(goodWrites) {}
+  bool Write(std::string_view) override { return goodWrites_-- > 0; }
+
+ private:
+  int goodWrites_;
+};
+
+}  // namespace
+
+TEST(SosiFileWriter, StreamsGroupsElementsAndCoordinateLinesWithCrLf) {
+  MemorySink sink;
+  SosiFileWriter writer(sink);
+  writer.BeginHeader();
+  writer.Element(2, L"OMRÅDE");
+  writer.Tokens(3, L"MIN-NØ", L"7034123 569012");
+  EXPECT_EQ(writer.BeginObject(L"KURVE"), 1);
+  writer.Text(2, L"OBJTYPE", L"Spillvannsledning");
+  writer.Element(2, L"NØH");
+  writer.Coordinate(703412345, 56901234, 1080);
+  EXPECT_EQ(writer.BeginObject(L"PUNKT"), 2);
+  writer.Element(2, L"NØ");
+  writer.Coordinate(-5, 0);
+  writer.End();
+  EXPECT_EQ(sink.Bytes(),
+            ".HODE\r\n..OMR\xC5" "DE\r\n...MIN-N\xD8 7034123 569012\r\n.KURVE 1:\r\n..OBJTYPE Spillvannsledning\r\n"
+            "..N\xD8H\r\n703412345 56901234 1080\r\n.PUNKT 2:\r\n..N\xD8\r\n-5 0\r\n.SLUTT\r\n");
+  EXPECT_FALSE(writer.Failed());
+  EXPECT_EQ(writer.ObjectCount(), 2);
+}
+
+TEST(SosiFileWriter, QuotesValuesWithBlanksAndSpecialCharacters) {
+  EXPECT_EQ(Quote("SP"), "SP");
+  EXPECT_EQ(Quote("+P1=320.01-SK01"), "+P1=320.01-SK01");
+  EXPECT_EQ(Quote("NS-EN 1401-1"), "\"NS-EN 1401-1\"");
+  EXPECT_EQ(Quote(""), "\"\"");
+  EXPECT_EQ(Quote("a\"b"), "\"a\"\"b\"");
+  EXPECT_EQ(Quote("it's"), "\"it's\"");
+  EXPECT_EQ(Quote("kum!"), "\"kum!\"");
+  EXPECT_EQ(Quote("12:"), "\"12:\"");
+  EXPECT_EQ(Quote(".5"), "\".5\"");
+  EXPECT_EQ(Quote("*"), "\"*\"");
+  EXPECT_EQ(Quote("0.5"), "0.5");
+}
+
+TEST(SosiFileWriter, ControlCharactersInValuesBecomeBlanks) {
+  EXPECT_EQ(Quote("Kum\r\nved\tveg"), "\"Kum  ved veg\"");
+}
+
+TEST(SosiFileWriter, QuotingIsDecidedAfterTransliteration) {
+  MemorySink sink;
+  SosiFileWriter writer(sink);
+  writer.Text(2, L"NAVN", L"“Kum”");
+  writer.Text(2, L"NAVN", L"A\u2009B");
+  EXPECT_EQ(sink.Bytes(), "..NAVN \"\"\"Kum\"\"\"\r\n..NAVN \"A B\"\r\n");
+}
+
+TEST(SosiFileWriter, SeveralTextsShareALine) {
+  MemorySink sink;
+  SosiFileWriter writer(sink);
+  writer.Texts(3, L"KOORDSYS", {L"22", L"Euref 89", L"UTM"});
+  EXPECT_EQ(sink.Bytes(), "...KOORDSYS 22 \"Euref 89\" UTM\r\n");
+}
+
+TEST(SosiFileWriter, ShortensValuesThatWouldMakeTooLongALine) {
+  MemorySink sink;
+  SosiFileWriter writer(sink);
+  writer.Text(2, L"MERKNAD", std::wstring(600, L'a') + L" " + std::wstring(600, L'"'));
+  writer.Text(2, L"NAVN", std::wstring(2000, L'b'));
+  const std::string bytes = sink.Bytes();
+  const auto firstEnd = bytes.find("\r\n");
+  // A doubled quote is never split, so the line may end one byte short.
+  EXPECT_GE(firstEnd + 2, SosiFileWriter::kMaxLineBytes - 1);
+  EXPECT_LE(firstEnd + 2, SosiFileWriter::kMaxLineBytes);
+  EXPECT_EQ(bytes.substr(firstEnd - 3, 3), "\"\"\"");
+  EXPECT_EQ(bytes.size() - firstEnd - 2, SosiFileWriter::kMaxLineBytes);
+  EXPECT_EQ(writer.ShortenedValues(), 2u);
+}
+
+TEST(SosiFileWriter, ReportsAFailingSink) {
+  FailingSink sink(2);
+  SosiFileWriter writer(sink);
+  writer.BeginHeader();
+  writer.Element(2, L"TRANSPAR");
+  EXPECT_FALSE(writer.Failed());
+  writer.End();
+  EXPECT_TRUE(writer.Failed());
+}
+
+TEST(SosiFileWriter, CountsTransliteratedCharacters) {
+  MemorySink sink;
+  SosiFileWriter writer(sink);
+  writer.Text(2, L"NAVN", L"Kum – 5 €");
+  EXPECT_EQ(sink.Bytes(), "..NAVN \"Kum - 5 EUR\"\r\n");
+  EXPECT_EQ(writer.Encoder().ReplacedCount(), 2u);
+}

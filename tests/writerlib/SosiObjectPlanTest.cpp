@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include "SosiObjectPlan.h"
+#include "TestNetwork.h"
+
+namespace {
+
+std::vector<std::pair<double, double>> Vertices(const SosiCurvePlan& curve) {
+  std::vector<std::pair<double, double>> xy;
+  SosiObjectPlan::ForEachVertex(curve, [&](const WSVertex& v) { xy.emplace_back(v.x, v.y); });
+  return xy;
+}
+
+using XY = std::vector<std::pair<double, double>>;
+
+}  // namespace
+
+TEST(SosiObjectPlan, WithoutRunsEachSegmentIsACurve) {
+  TestNetwork net;
+  const SosiObjectPlan plan(&net.devices, nullptr, nullptr);
+  ASSERT_EQ(plan.Curves().size(), 2u);
+  EXPECT_EQ(plan.Curves()[0].segments.front(), net.first);
+  EXPECT_EQ(plan.Curves()[1].segments.front(), net.second);
+  EXPECT_TRUE(plan.Curves()[0].heights);
+}
+
+TEST(SosiObjectPlan, ARunIsOneCurveWithTheSharedVertexOnce) {
+  TestNetwork net;
+  const PipeRuns runs{{net.first, net.second}};
+  const SosiObjectPlan plan(&net.devices, &runs, nullptr);
+  ASSERT_EQ(plan.Curves().size(), 1u);
+  EXPECT_EQ(Vertices(plan.Curves()[0]),
+            (XY{{569012.34, 7034123.45}, {569052.10, 7034131.00}, {569080.00, 7034150.00}}));
+  EXPECT_EQ(plan.Curves()[0].tag, nullptr);
+}
+
+TEST(SosiObjectPlan, RunsTaggedFalseAreWrittenBackwards) {
+  TestNetwork net;
+  const PipeRuns runs{{net.first, net.second}};
+  const PipeTags backwards{{301, {L"+P1=320.01-SP01", false}}};
+  const SosiObjectPlan reversed(&net.devices, &runs, &backwards);
+  ASSERT_EQ(reversed.Curves().size(), 1u);
+  EXPECT_TRUE(reversed.Curves()[0].reversed);
+  EXPECT_EQ(*reversed.Curves()[0].tag, L"+P1=320.01-SP01");
+  EXPECT_EQ(Vertices(reversed.Curves()[0]),
+            (XY{{569080.00, 7034150.00}, {569052.10, 7034131.00}, {569012.34, 7034123.45}}));
+
+  const PipeTags forwards{{301, {L"+P1=320.01-SP01", true}}};
+  const SosiObjectPlan plan(&net.devices, &runs, &forwards);
+  EXPECT_FALSE(plan.Curves()[0].reversed);
+  EXPECT_EQ(Vertices(plan.Curves()[0]).front(), (std::pair{569012.34, 7034123.45}));
+}
+
+TEST(SosiObjectPlan, AJointWithDifferentHeightsKeepsBothVertices) {
+  TestNetwork net;
+  auto* drop =
+      net.store->AddSegment(net.pipe, 303, {{569080.00, 7034150.00, 9.00, true}, {569090.00, 7034160.00, 8.9, true}});
+  const PipeRuns runs{{net.second, drop}};
+  const SosiObjectPlan plan(&net.devices, &runs, nullptr);
+  EXPECT_EQ(Vertices(plan.Curves()[0]).size(), 4u);
+}
+
+TEST(SosiObjectPlan, SegmentsOutsideRunsAndPipesOfTheSetAreWrittenOnce) {
+  TestNetwork net;
+  net.devices.addDevice(net.pipe);  // stands for both its segments, which are there already
+  auto* other = net.store->AddPipe(202, L"VL 110 PE", L"VL", L"PE", L"PE");
+  net.store->AddSegment(other, 311, {{1, 2}, {3, 4}});
+  net.devices.addDevice(other);
+  const PipeRuns runs{{net.second}};
+  const SosiObjectPlan plan(&net.devices, &runs, nullptr);
+  ASSERT_EQ(plan.Curves().size(), 3u);
+  EXPECT_EQ(plan.Curves()[0].segments.front(), net.second);
+  EXPECT_EQ(plan.Curves()[1].segments.front(), net.first);
+  EXPECT_EQ(plan.Curves()[2].segments.front()->getPersistentID(), 311);
+  EXPECT_FALSE(plan.Curves()[2].heights);
+}
+
+TEST(SosiObjectPlan, NullSegmentsAndEmptyRunsAreSkipped) {
+  TestNetwork net;
+  const PipeRuns runs{{}, {nullptr, net.first, nullptr, net.second, nullptr}};
+  const PipeTags tags{{301, {L"tag", true}}};
+  const SosiObjectPlan plan(&net.devices, &runs, &tags);
+  ASSERT_EQ(plan.Curves().size(), 1u);
+  EXPECT_EQ(plan.Curves()[0].segments.size(), 3u);
+  EXPECT_NE(plan.Curves()[0].tag, nullptr);
+  EXPECT_EQ(Vertices(plan.Curves()[0]).size(), 3u);
+}
+
+TEST(SosiObjectPlan, PointObjectsWithoutPositionAreCountedNotPlanned) {
+  TestNetwork net;
+  const SosiObjectPlan plan(&net.devices, nullptr, nullptr);
+  ASSERT_EQ(plan.Points().size(), 4u);
+  EXPECT_EQ(plan.PointsWithoutPosition(), 1);
+  EXPECT_TRUE(plan.Points()[0].heights);
+  EXPECT_FALSE(plan.Points()[3].heights);  // the hydrant
+}
+
+TEST(SosiObjectPlan, EveryPointObjectClassIsPlanned) {
+  TestNetwork net;
+  LwdDeviceSet devices;
+  const GmiPosition at(1, 2);
+  int id = 900;
+  for (WsClassId classId :
+       {kClassGully, kClassFitting, kClassHydrant, kClassOutlet, kClassManhole, kClassValve, kClassPipeJoint}) {
+    devices.addDevice(net.store->AddPointObject(classId, ++id, L"P", L"T", &at));
+  }
+  devices.addDevice(net.store->AddDevice(0x1234, ++id, L"Other", L"T"));
+  EXPECT_EQ(SosiObjectPlan(&devices, nullptr, nullptr).Points().size(), 7u);
+}
+
+TEST(SosiObjectPlan, CurvesWithOneDistinctVertexAreCountedNotPlanned) {
+  TestNetwork net;
+  LwdDeviceSet devices;
+  devices.addDevice(net.store->AddSegment(net.pipe, 320, {{5, 5}, {5.001, 5.001}}));
+  devices.addDevice(net.store->AddSegment(net.pipe, 321, {{5, 5}}));
+  const SosiObjectPlan plan(&devices, nullptr, nullptr);
+  EXPECT_EQ(plan.Curves().size(), 1u);  // two vertices, even when they fall on one centimetre
+  EXPECT_EQ(plan.CurvesWithoutGeometry(), 1);
+}
+
+TEST(SosiObjectPlan, CurvesWithSomeHeightsMissingAreWrittenFlatAndCounted) {
+  TestNetwork net;
+  LwdDeviceSet devices;
+  devices.addDevice(net.store->AddSegment(net.pipe, 322, {{1, 1, 5, true}, {2, 2}}));
+  const SosiObjectPlan plan(&devices, nullptr, nullptr);
+  ASSERT_EQ(plan.Curves().size(), 1u);
+  EXPECT_FALSE(plan.Curves()[0].heights);
+  EXPECT_FALSE(plan.AnyHeights());
+  EXPECT_EQ(plan.CurvesWithPartialHeights(), 1);
+}
+
+TEST(SosiObjectPlan, ExtentHoldsEveryWrittenCoordinateInWholeMetres) {
+  TestNetwork net;
+  const SosiObjectPlan plan(&net.devices, nullptr, nullptr);
+  EXPECT_EQ(plan.Extent().MinNorth(), 7034123);
+  EXPECT_EQ(plan.Extent().MinEast(), 569012);
+  EXPECT_EQ(plan.Extent().MaxNorth(), 7034150);
+  EXPECT_EQ(plan.Extent().MaxEast(), 569080);
+  EXPECT_TRUE(plan.AnyHeights());
+
+  const SosiObjectPlan empty(nullptr, nullptr, nullptr);
+  EXPECT_TRUE(empty.Extent().Empty());
+  EXPECT_EQ(empty.Extent().MaxNorth(), 0);
+}
