@@ -1,0 +1,80 @@
+#pragma once
+// What the dialog tests share: a configuration folder with a small
+// catalogue and small code lists, the sheet prepared as the export run
+// prepares it, widget look-up by object name, and idle moments.
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <ostream>
+#include <string>
+
+#include "CSosiExportPropertySheet.h"
+#include "SOSIMapperData.h"
+#include "TempDir.h"
+
+void PrintTo(const QString& text, std::ostream* out);
+
+// A configuration folder that <APPATH> points at while the object lives.
+// The catalogue has three variants; the feature group files offer a few
+// codes each. Either may be replaced or left out.
+class TestConfig {
+ public:
+  TestConfig();
+  ~TestConfig();
+  TestConfig(const TestConfig&) = delete;
+  TestConfig& operator=(const TestConfig&) = delete;
+
+  // With its separator at the end, as the export run hands it over.
+  std::wstring Folder() const;
+  void WriteCatalogue(const std::string& xml) const;
+  void RemoveCatalogue() const;
+  void WriteGeminiGroups(const std::string& xml) const;
+  std::filesystem::path Root() const { return dir_.Path(); }
+
+ private:
+  TempDir dir_;
+  std::string oldAppPath_;
+  bool hadAppPath_;
+};
+
+extern const char* const kGislineGroups;
+extern const char* const kGeminiGroups;
+
+// Settings with a file name, the way a run that has exported before has them.
+SOSIMapperData SettingsFor(int fileFormat);
+
+// The export run's order: folder, settings, theme register, code lists,
+// model values (three pipe types, two point types, three materials).
+void Prepare(CSosiExportPropertySheet& sheet, const TestConfig& config, const SOSIMapperData& settings);
+
+template <typename T>
+T* Find(const QWidget& root, const char* name) {
+  return root.findChild<T*>(QString::fromLatin1(name));
+}
+
+// A page's control; fails the test when it is missing.
+template <typename T>
+T& Control(const QWidget& sheet, const char* page, const char* name) {
+  QWidget* owner = Find<QWidget>(sheet, page);
+  T* control = owner ? Find<T>(*owner, name) : nullptr;
+  if (control == nullptr) throw std::runtime_error(std::string("no control ") + page + "/" + name);
+  return *control;
+}
+
+// Lets the event loop work off what it has, so that idle work runs.
+void ProcessIdle();
+
+// Shows the sheet offscreen the way the modal seam does.
+void ShowSheet(CSosiExportPropertySheet& sheet);
+
+// Fails the test and rejects every open dialog when a modal run hangs.
+class Watchdog {
+ public:
+  explicit Watchdog(int milliseconds = 10000);
+
+ private:
+  QTimer timer_;
+};
