@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "HostConsole.h"
+#include "LmWSModel.h"
+#include "LmWsSosiExportUI.h"
+#include "TempDir.h"
+#include "WideText.h"
+
+namespace {
+
+const char* const kModel = R"(<?xml version="1.0" encoding="UTF-8"?>
+<WsModel version="1">
+  <Manhole id="101" name="-SK01" type="Kum" x="1" y="2"/>
+  <Manhole id="102" name="-SK02" type="Kum" x="5" y="2"/>
+  <Pipe id="201" name="SP 160 PVC" type="SP" material="PVC" shortMaterial="PVC">
+    <Segment id="301" start="101" end="102"><V x="1" y="2"/><V x="5" y="2"/></Segment>
+  </Pipe>
+  <TrenchPath id="601" name="Grøft A" type="1" modified="1733400000">
+    <Edge section="501" from="401" to="402" segments="301"/>
+  </TrenchPath>
+  <TrenchNode id="401" x="1" y="2" objects="101"/>
+  <TrenchNode id="402" x="5" y="2" objects="102"/>
+</WsModel>
+)";
+
+struct LoadResult {
+  bool ok = false;
+  std::wstring commandLine;
+  std::unique_ptr<LwdDeviceSet> devices;
+  LwcNodePointObjectLinkSet* nodeLinks = nullptr;
+};
+
+LoadResult Load(LmWsSosiExportUI& controller, const std::filesystem::path& file) {
+  platform::HostCapture capture;
+  LoadResult result;
+  LwdDeviceSet* devices = nullptr;
+  result.ok = controller.LoadModel(platform::FromUtf8(file.string()), devices, result.nodeLinks);
+  result.devices.reset(devices);
+  result.commandLine = capture.CommandLine();
+  return result;
+}
+
+}  // namespace
+
+TEST(LoadModel, AModelLoadsWithItsCompositesCountedAndItsTopologyKept) {
+  TempDir dir;
+  std::filesystem::create_directories(dir.File("Vågå"));
+  LmWsSosiExportUI controller;
+  const LoadResult result = Load(controller, dir.Write("Vågå/Ledningsnett_ø.xml", kModel));
+  ASSERT_TRUE(result.ok);
+  EXPECT_EQ(result.commandLine, L"\n6 composites read.");
+  EXPECT_EQ(result.devices->numDevices(), 4);
+  ASSERT_NE(result.nodeLinks, nullptr);
+  ASSERT_NE(controller.TrenchTopology(), nullptr);
+  EXPECT_EQ(controller.TrenchTopology()->numTopologyObjects(), 1);
+  EXPECT_NE(controller.SectionSegmentLinks(), nullptr);
+}
+
+TEST(LoadModel, AMissingFileIsReportedTwiceAndLoadsNothing) {
+  TempDir dir;
+  LmWsSosiExportUI controller;
+  const auto missing = dir.File("absent.xml");
+  const LoadResult result = Load(controller, missing);
+  EXPECT_FALSE(result.ok);
+  EXPECT_EQ(result.commandLine, L"\nRead " + platform::FromUtf8(missing.string()) + L" failed.\nNo composites read.");
+  EXPECT_EQ(result.devices, nullptr);
+  EXPECT_EQ(result.nodeLinks, nullptr);
+  EXPECT_EQ(controller.TrenchTopology(), nullptr);
+}
+
+TEST(LoadModel, AModelWithoutCompositesLoadsNothing) {
+  TempDir dir;
+  LmWsSosiExportUI controller;
+  const LoadResult result = Load(controller, dir.Write("empty.xml", "<WsModel version=\"1\"/>"));
+  EXPECT_FALSE(result.ok);
+  EXPECT_EQ(result.commandLine, L"\nNo composites read.");
+  EXPECT_EQ(result.devices, nullptr);
+  EXPECT_EQ(controller.TrenchTopology(), nullptr);
+  EXPECT_EQ(controller.SectionSegmentLinks(), nullptr);
+}
+
+TEST(LoadModel, ABrokenFileEndsWithNoComposites) {
+  TempDir dir;
+  LmWsSosiExportUI controller;
+  const LoadResult result = Load(controller, dir.Write("broken.xml", "<WsModel version=\"1\"><Manhole"));
+  EXPECT_FALSE(result.ok);
+  EXPECT_EQ(result.commandLine.find(L"failed."), std::wstring::npos);
+  EXPECT_TRUE(result.commandLine.ends_with(L"\nNo composites read."));
+}
+
+TEST(LoadModel, AModelWithoutTrenchPathsLoadsWithoutTopology) {
+  TempDir dir;
+  LmWsSosiExportUI controller;
+  const LoadResult result =
+      Load(controller, dir.Write("plain.xml", "<WsModel version=\"1\"><Hydrant id=\"1\" name=\"H\" type=\"H\"/></WsModel>"));
+  EXPECT_TRUE(result.ok);
+  EXPECT_EQ(result.commandLine, L"\n1 composites read.");
+  EXPECT_EQ(controller.TrenchTopology(), nullptr);
+}
