@@ -51,30 +51,38 @@ platform::ModalRunner::Script Look(Seen& seen, int answer) {
   };
 }
 
+struct Confirmed {
+  Seen seen;
+  std::vector<int> ids;
+  bool result = false;
+};
+
+// Loads `network` and confirms the trench path dialog unchanged.
+Confirmed ConfirmUnchanged(const Network& network, const std::wstring& text = L"") {
+  Confirmed confirmed;
+  const auto net = LoadNetwork(network);
+  if (net == nullptr) return confirmed;
+  platform::ScriptedDialogs scripts;
+  scripts.Then(kDialog, Look(confirmed.seen, QDialog::Accepted));
+  confirmed.result = net->controller.SelectTrenchPaths(text, confirmed.ids);
+  EXPECT_EQ(scripts.Pending(), 0);
+  return confirmed;
+}
+
 }  // namespace
 
 TEST(SelectTrenchPaths, EveryTrenchPathIsAPreselectedRowInTopologyOrder) {
-  const auto net = LoadNetwork(PathsNetwork());
-  ASSERT_NE(net, nullptr);
-  Seen seen;
-  platform::ScriptedDialogs scripts;
-  scripts.Then(kDialog, Look(seen, QDialog::Accepted));
-  std::vector<int> ids;
-  EXPECT_TRUE(net->controller.SelectTrenchPaths(L"Velg grøfteløp", ids));
-  EXPECT_EQ(ids, (std::vector<int>{601, 603, 604}));
+  const Confirmed confirmed = ConfirmUnchanged(PathsNetwork(), L"Velg grøfteløp");
+  const Seen& seen = confirmed.seen;
+  EXPECT_TRUE(confirmed.result);
+  EXPECT_EQ(confirmed.ids, (std::vector<int>{601, 603, 604}));
   EXPECT_EQ(seen.names, (QStringList{"Grøft A", "Grøft C", "Grøft D"}));
   EXPECT_EQ(seen.checked, 3);
   EXPECT_EQ(seen.prompt, "Velg grøfteløp");
 }
 
 TEST(SelectTrenchPaths, TheMapGetsEachPathsSegmentsOrItsNodeLine) {
-  const auto net = LoadNetwork(PathsNetwork());
-  ASSERT_NE(net, nullptr);
-  Seen seen;
-  platform::ScriptedDialogs scripts;
-  scripts.Then(kDialog, Look(seen, QDialog::Accepted));
-  std::vector<int> ids;
-  net->controller.SelectTrenchPaths(L"", ids);
+  Seen seen = ConfirmUnchanged(PathsNetwork()).seen;
   using Line = std::vector<std::pair<double, double>>;
   EXPECT_EQ(seen.outlines[601], (std::vector<Line>{{{0, 0}, {5, 1}, {10, 0}}}));
   EXPECT_EQ(seen.outlines[603], (std::vector<Line>{{{0, 0}, {10, 0}}}));
@@ -101,13 +109,8 @@ TEST(SelectTrenchPaths, CancelOrAnEmptySelectionFails) {
 TEST(SelectTrenchPaths, AModelWithoutPathsStillShowsTheDialog) {
   Network net;
   net.elements.push_back(PointObject{1, "Hydrant", "H1", "Hydrant", Point{0, 0}});
-  const auto loaded = LoadNetwork(net);
-  ASSERT_NE(loaded, nullptr);
-  Seen seen;
-  platform::ScriptedDialogs scripts;
-  scripts.Then(kDialog, Look(seen, QDialog::Accepted));
-  std::vector<int> ids;
-  EXPECT_FALSE(loaded->controller.SelectTrenchPaths(L"", ids));
-  EXPECT_EQ(scripts.Pending(), 0);
-  EXPECT_TRUE(seen.names.isEmpty());
+  const Confirmed confirmed = ConfirmUnchanged(net);
+  EXPECT_FALSE(confirmed.result);
+  EXPECT_TRUE(confirmed.seen.names.isEmpty());
+  EXPECT_TRUE(confirmed.ids.empty());
 }
