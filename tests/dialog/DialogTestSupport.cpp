@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <cstdlib>
+#include <fstream>
 
 #include "WideText.h"
 
@@ -107,8 +108,8 @@ TestConfig::TestConfig() {
   if (old != nullptr) oldAppPath_ = old;
   ::setenv("LMWS_APPATH", dir_.Path().c_str(), 1);
   WriteCatalogue(kCatalogue);
-  dir_.Write(std::string(kConfig) + "SOSIExport.FeatureGroups.GISLINE.xml", kGislineGroups);
-  WriteGeminiGroups(kGeminiGroups);
+  WriteGroups(1, kGislineGroups);
+  WriteGroups(2, kGeminiGroups);
 }
 
 TestConfig::~TestConfig() {
@@ -129,8 +130,8 @@ void TestConfig::RemoveCatalogue() const {
   std::filesystem::remove(dir_.Path() / kConfig / "SOSIExport.FileFormats.xml");
 }
 
-void TestConfig::WriteGeminiGroups(const std::string& xml) const {
-  dir_.Write(std::string(kConfig) + "SOSIExport.FeatureGroups.Gemini.xml", xml);
+void TestConfig::WriteGroups(int fileFormat, const std::string& xml) const {
+  std::ofstream(platform::ToUtf8(FeatureGroupFileName(Folder(), fileFormat)), std::ios::binary) << xml;
 }
 
 SOSIMapperData SettingsFor(int fileFormat) {

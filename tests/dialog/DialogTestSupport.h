@@ -31,7 +31,8 @@ class TestConfig {
   std::wstring Folder() const;
   void WriteCatalogue(const std::string& xml) const;
   void RemoveCatalogue() const;
-  void WriteGeminiGroups(const std::string& xml) const;
+  // The feature group file that the file format value reads.
+  void WriteGroups(int fileFormat, const std::string& xml) const;
   std::filesystem::path Root() const { return dir_.Path(); }
 
  private:
