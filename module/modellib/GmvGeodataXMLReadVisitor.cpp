@@ -7,6 +7,10 @@
 
 #include <pugixml.hpp>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include "GmiGeodataSet.h"
 #include "HostConsole.h"
 #include "SourceLines.h"
@@ -20,15 +24,21 @@ struct GmvGeodataXMLReadVisitor::OpenFile {
 
 namespace {
 
-void Report(const std::string& path, const std::string& where, const std::string& problem) {
-  const std::wstring line = L"\n" + platform::FromUtf8(path) + platform::FromUtf8(where) + L": " +
-                            platform::FromUtf8(problem);
-  acutPrintf(L"%s", line.c_str());
+// One line "\n<file>:<line>: <problem>"; without the line number when `line` is 0.
+void Report(const std::string& path, int line, const std::string& problem) {
+  std::string text = "\n";
+  text += path;
+  if (line > 0) {
+    text += ':';
+    text += std::to_string(line);
+  }
+  text += ": ";
+  text += problem;
+  acutPrintf(L"%s", platform::FromUtf8(text).c_str());
 }
 
 void ReportAt(const std::string& path, const SourceLines& lines, std::ptrdiff_t offset, const std::string& problem) {
-  const int line = offset < 0 ? 1 : lines.LineOf(static_cast<std::size_t>(offset));
-  Report(path, ":" + std::to_string(line), problem);
+  Report(path, offset < 0 ? 1 : lines.LineOf(static_cast<std::size_t>(offset)), problem);
 }
 
 // The whole file in a buffer from pugixml's allocator, so that the document
@@ -66,7 +76,7 @@ bool GmvGeodataXMLReadVisitor::openReader() {
   errno = 0;
   char* buffer = ReadWholeFile(path_, size);
   if (buffer == nullptr) {
-    Report(path_, "", std::string("cannot be read: ") + (errno != 0 ? std::strerror(errno) : "read error"));
+    Report(path_, 0, std::string("cannot be read: ") + (errno != 0 ? std::strerror(errno) : "read error"));
     return false;
   }
   auto file = std::make_unique<OpenFile>();
@@ -103,6 +113,11 @@ GmiGeodataSet* GmvGeodataXMLReadVisitor::makeObject(const std::string& tag) {
 void GmvGeodataXMLReadVisitor::performMethods() {
   clearTable();
   file_.reset();
+#if defined(__GLIBC__)
+  // The document lay in many small blocks among the model's; without this the
+  // process would keep their pages for the rest of the export.
+  malloc_trim(0);
+#endif
 }
 
 void GmvGeodataXMLReadVisitor::closeReader() {

@@ -61,7 +61,11 @@ const char* PickText(GeneratorRandom& random, const char* const (&texts)[N]) {
   return texts[random.Between(0, static_cast<int>(N) - 1)];
 }
 
-std::string TwoDigits(int number) { return (number < 10 ? "0" : "") + std::to_string(number); }
+std::string TwoDigits(int number) {
+  std::string digits = std::to_string(number);
+  if (digits.size() < 2) digits.insert(digits.begin(), '0');
+  return digits;
+}
 
 struct StreetPoint {
   double x;
