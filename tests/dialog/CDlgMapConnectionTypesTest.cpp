@@ -7,11 +7,7 @@
 
 namespace {
 
-void OpenPointPage(CSosiExportPropertySheet& sheet) {
-  ShowSheet(sheet);
-  Find<QTabWidget>(sheet, "SheetTabs")->setCurrentIndex(2);
-  ProcessIdle();
-}
+void OpenPointPage(CSosiExportPropertySheet& sheet) { OpenPage(sheet, 2); }
 
 }  // namespace
 

@@ -20,9 +20,7 @@ SOSIMapperData MaterialSettings() {
 }
 
 CPipeTypesGrid& OpenMaterialsPage(CSosiExportPropertySheet& sheet) {
-  ShowSheet(sheet);
-  Find<QTabWidget>(sheet, "SheetTabs")->setCurrentIndex(3);
-  ProcessIdle();
+  OpenPage(sheet, 3);
   return Control<CPipeTypesGrid>(sheet, "PipeMaterialsPage", "MappingGrid");
 }
 
@@ -38,9 +36,7 @@ TEST(CDlgMapPipeMaterials, OkStoresTheShownRowsAndAnEmptiedStandard) {
   EXPECT_EQ(grid.GetCellText(0, 2), L"PRODUKTSTANDARD");
   EXPECT_EQ(grid.GetCellText(3, 2), L"NS1: NS-EN 1401");
   grid.model()->setData(grid.model()->index(2, 2), QString());
-  Find<QPushButton>(sheet, "OkButton")->click();
-  SOSIMapperData out;
-  sheet.GetData(&out);
+  SOSIMapperData out = ConfirmedData(sheet);
   EXPECT_EQ(out.PipeMaterials[2], (FeatureTable{{L"PE", kPe}, {L"PVC", kPvc}}));
   EXPECT_TRUE(out.PipeMaterialsProductStandard[2].empty());
 }
@@ -52,16 +48,13 @@ TEST(CDlgMapPipeMaterials, EditsAreLostWhenThePageLeavesTheSheetAndAnUnopenedPag
   Prepare(sheet, config, settings);
   CPipeTypesGrid& grid = OpenMaterialsPage(sheet);
   grid.model()->setData(grid.model()->index(0, 1), QStringLiteral("BET: Betong"));
-  Find<QTabWidget>(sheet, "SheetTabs")->setCurrentIndex(0);
+  OpenPage(sheet, 0);
   sheet.GetHeaderPage().PickFileFormat(1);
   sheet.GetHeaderPage().PickFileFormat(2);
   EXPECT_EQ(OpenMaterialsPage(sheet).GetCellText(1, 1), L"PE: Polyetylen");
 
-  Find<QTabWidget>(sheet, "SheetTabs")->setCurrentIndex(0);
+  OpenPage(sheet, 0);
   sheet.GetHeaderPage().PickFileFormat(1);
   sheet.GetHeaderPage().PickFileFormat(2);
-  Find<QPushButton>(sheet, "OkButton")->click();
-  SOSIMapperData out;
-  sheet.GetData(&out);
-  EXPECT_EQ(out.PipeMaterials, settings.PipeMaterials);
+  EXPECT_EQ(ConfirmedData(sheet).PipeMaterials, settings.PipeMaterials);
 }

@@ -12,18 +12,14 @@ TEST(CDlgMapPipeTypes, GislineShowsTwoMappingColumnsAndNoStatusYetResolvesIt) {
   TestConfig config;
   CSosiExportPropertySheet sheet(L"SOSI Eksport", nullptr, 0);
   Prepare(sheet, config, SettingsFor(1));
-  ShowSheet(sheet);
-  Find<QTabWidget>(sheet, "SheetTabs")->setCurrentIndex(1);
+  OpenPage(sheet, 1);
   auto& grid = Control<CPipeTypesGrid>(sheet, "PipeTypesPage", "MappingGrid");
   EXPECT_EQ(grid.GetColCount(), 2);
   EXPECT_EQ(grid.GetCellText(0, 1), L"L_TEMA");
   EXPECT_EQ(grid.GetCellText(0, 2), L"NETTYPE");
   EXPECT_FALSE(Control<QComboBox>(sheet, "PipeTypesPage", "StatusCombo").isVisible());
   EXPECT_FALSE(Control<QComboBox>(sheet, "PipeTypesPage", "QualityXYCombo").isVisible());
-  Find<QPushButton>(sheet, "OkButton")->click();
-  SOSIMapperData out;
-  sheet.GetData(&out);
-  EXPECT_EQ(out.StatusPipe, L"P: Prosjektert");
+  EXPECT_EQ(ConfirmedData(sheet).StatusPipe, L"P: Prosjektert");
 }
 
 TEST(CDlgMapPipeTypes, ALowerCaseStatusKeepsItsSpellingUntilThePageShowsIt) {
@@ -34,23 +30,19 @@ TEST(CDlgMapPipeTypes, ALowerCaseStatusKeepsItsSpellingUntilThePageShowsIt) {
   Prepare(sheet, config, settings);
   ShowSheet(sheet);
   EXPECT_EQ(sheet.GetPipeTypesPage().GetStatusPipe(), L"p: prosjektert");
-  Find<QTabWidget>(sheet, "SheetTabs")->setCurrentIndex(1);
+  OpenPage(sheet, 1);
   auto& status = Control<QComboBox>(sheet, "PipeTypesPage", "StatusCombo");
   EXPECT_TRUE(status.isVisible());
   EXPECT_EQ(status.currentIndex(), 7);
   EXPECT_EQ(status.currentText(), QStringLiteral("P: Prosjektert"));
-  Find<QPushButton>(sheet, "OkButton")->click();
-  SOSIMapperData out;
-  sheet.GetData(&out);
-  EXPECT_EQ(out.StatusPipe, L"P: Prosjektert");
+  EXPECT_EQ(ConfirmedData(sheet).StatusPipe, L"P: Prosjektert");
 }
 
 TEST(CDlgMapPipeTypes, ATypedStatusIsStoredAsTypedUntilItIsResolvedAgain) {
   TestConfig config;
   CSosiExportPropertySheet sheet(L"SOSI Eksport", nullptr, 0);
   Prepare(sheet, config, SettingsFor(2));
-  ShowSheet(sheet);
-  Find<QTabWidget>(sheet, "SheetTabs")->setCurrentIndex(1);
+  OpenPage(sheet, 1);
   auto& status = Control<QComboBox>(sheet, "PipeTypesPage", "StatusCombo");
   status.lineEdit()->selectAll();
   QTest::keyClicks(status.lineEdit(), "X: Egen status");
@@ -65,8 +57,7 @@ TEST(CDlgMapPipeTypes, GeminiOffersFourCodeColumnsFromItsOwnLists) {
   TestConfig config;
   CSosiExportPropertySheet sheet(L"SOSI Eksport", nullptr, 0);
   Prepare(sheet, config, SettingsFor(2));
-  ShowSheet(sheet);
-  Find<QTabWidget>(sheet, "SheetTabs")->setCurrentIndex(1);
+  OpenPage(sheet, 1);
   auto& grid = Control<CPipeTypesGrid>(sheet, "PipeTypesPage", "MappingGrid");
   EXPECT_EQ(grid.GetColCount(), 4);
   EXPECT_EQ(grid.GetCellText(0, 4), L"TILFØRSEL");

@@ -7,9 +7,7 @@
 namespace {
 
 CPipeTypesGrid& OpenPipeTypesPage(CSosiExportPropertySheet& sheet) {
-  ShowSheet(sheet);
-  Find<QTabWidget>(sheet, "SheetTabs")->setCurrentIndex(1);
-  ProcessIdle();
+  OpenPage(sheet, 1);
   return Control<CPipeTypesGrid>(sheet, "PipeTypesPage", "MappingGrid");
 }
 

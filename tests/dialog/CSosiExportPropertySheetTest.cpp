@@ -22,11 +22,6 @@ QStringList TabTitles(const CSosiExportPropertySheet& sheet) {
   return titles;
 }
 
-void GoToPage(CSosiExportPropertySheet& sheet, int index) {
-  Find<QTabWidget>(sheet, "SheetTabs")->setCurrentIndex(index);
-  ProcessIdle();
-}
-
 void PickFileFormatWithKeyboard(CSosiExportPropertySheet& sheet, int position) {
   auto& combo = Control<QComboBox>(sheet, "HeaderPage", "FileFormatCombo");
   while (combo.currentIndex() < position) QTest::keyClick(&combo, Qt::Key_Down);
@@ -82,10 +77,10 @@ TEST(CSosiExportPropertySheet, GridEntriesSurviveSwitchingTheVariantAndBack) {
   CSosiExportPropertySheet sheet(L"SOSI Eksport", nullptr, 0);
   Prepare(sheet, config, settings);
   ShowSheet(sheet);
-  GoToPage(sheet, 1);
+  OpenPage(sheet, 1);
   auto& grid = Control<CPipeTypesGrid>(sheet, "PipeTypesPage", "MappingGrid");
   grid.model()->setData(grid.model()->index(1, 1), QStringLiteral("SP: Spillvannsledning"));
-  GoToPage(sheet, 0);
+  OpenPage(sheet, 0);
 
   PickFileFormatWithKeyboard(sheet, 2);
   EXPECT_EQ(grid.GetCellText(2, 1), L"");
@@ -98,9 +93,7 @@ TEST(CSosiExportPropertySheet, GridEntriesSurviveSwitchingTheVariantAndBack) {
   PickFileFormatWithKeyboard(sheet, 2);
   EXPECT_EQ(grid.GetCellText(1, 3), L"MU: Muffe");
 
-  OkButton(sheet).click();
-  SOSIMapperData out;
-  sheet.GetData(&out);
+  SOSIMapperData out = ConfirmedData(sheet);
   EXPECT_EQ(out.PipeTypes[1], Table({{L"SP 160 PVC", CWsFeature(L"SP", L"Spillvannsledning", 2)}}));
   EXPECT_EQ(out.PipeMethod[2], Table({{L"OV 250 PP", CWsFeature(L"MU", L"Muffe")}}));
 }
@@ -183,7 +176,7 @@ TEST(CSosiExportPropertySheet, AMissingCatalogueStillOpensWithAnEmptyFileFormatL
   ShowSheet(sheet);
   EXPECT_TRUE(sheet.GetFileFormats().empty());
   EXPECT_EQ(Control<QComboBox>(sheet, "HeaderPage", "FileFormatCombo").count(), 0);
-  GoToPage(sheet, 1);
+  OpenPage(sheet, 1);
   auto& grid = Control<CPipeTypesGrid>(sheet, "PipeTypesPage", "MappingGrid");
   EXPECT_EQ(grid.GetColCount(), 2);
   EXPECT_EQ(grid.GetCellText(0, 1), L"");
@@ -198,9 +191,9 @@ TEST(CSosiExportPropertySheet, PagesAreBuiltWhenFirstShownAndTheMaterialsPageDro
   ShowSheet(sheet);
   EXPECT_TRUE(sheet.GetHeaderPage().HasWindow());
   EXPECT_FALSE(sheet.GetPipeMaterialsPage().HasWindow());
-  GoToPage(sheet, 3);
+  OpenPage(sheet, 3);
   EXPECT_TRUE(sheet.GetPipeMaterialsPage().HasWindow());
-  GoToPage(sheet, 0);
+  OpenPage(sheet, 0);
   PickFileFormatWithKeyboard(sheet, 1);
   EXPECT_FALSE(sheet.GetPipeMaterialsPage().HasWindow());
   EXPECT_EQ(sheet.GetPipeMaterialsPage().findChild<QWidget*>(QStringLiteral("MappingGrid")), nullptr);

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QPushButton>
+#include <QTabWidget>
 #include <cstdlib>
 #include <fstream>
 
@@ -158,6 +160,19 @@ void ProcessIdle() {
 void ShowSheet(CSosiExportPropertySheet& sheet) {
   sheet.show();
   ProcessIdle();
+}
+
+void OpenPage(CSosiExportPropertySheet& sheet, int index) {
+  if (!sheet.isVisible()) ShowSheet(sheet);
+  Find<QTabWidget>(sheet, "SheetTabs")->setCurrentIndex(index);
+  ProcessIdle();
+}
+
+SOSIMapperData ConfirmedData(CSosiExportPropertySheet& sheet) {
+  Find<QPushButton>(sheet, "OkButton")->click();
+  SOSIMapperData settings;
+  sheet.GetData(&settings);
+  return settings;
 }
 
 Watchdog::Watchdog(int milliseconds) {

@@ -70,6 +70,10 @@ void ProcessIdle();
 
 // Shows the sheet offscreen the way the modal seam does.
 void ShowSheet(CSosiExportPropertySheet& sheet);
+// Shows the sheet if need be and goes to the page at the tab index.
+void OpenPage(CSosiExportPropertySheet& sheet, int index);
+// Presses OK and gives what the sheet then copies into the settings.
+SOSIMapperData ConfirmedData(CSosiExportPropertySheet& sheet);
 
 // Fails the test and rejects every open dialog when a modal run hangs.
 class Watchdog {

@@ -65,10 +65,7 @@ TEST(DlgSOSIHeader, NetLevelFollowsPicksButNotTyping) {
   EXPECT_EQ(sheet.GetHeaderPage().GetNetLevel(), L"S: Stikknett");
   netLevel.lineEdit()->selectAll();
   QTest::keyClicks(netLevel.lineEdit(), "X: Eget nett");
-  Find<QPushButton>(sheet, "OkButton")->click();
-  SOSIMapperData out;
-  sheet.GetData(&out);
-  EXPECT_EQ(out.NetLevel, L"S: Stikknett");
+  EXPECT_EQ(ConfirmedData(sheet).NetLevel, L"S: Stikknett");
 }
 
 TEST(DlgSOSIHeader, CancelledBrowsingKeepsTheFileNameAndWhatWasTyped) {
@@ -101,8 +98,7 @@ TEST(DlgSOSIHeader, ATypedFileNameCountsOnceThePageIsLeft) {
   QTest::keyClicks(&HeaderBox(sheet, "FileNameEdit"), "/tmp/Vannledning.sos");
   ProcessIdle();
   EXPECT_FALSE(Find<QPushButton>(sheet, "OkButton")->isEnabled());
-  Find<QTabWidget>(sheet, "SheetTabs")->setCurrentIndex(1);
-  ProcessIdle();
+  OpenPage(sheet, 1);
   EXPECT_TRUE(Find<QPushButton>(sheet, "OkButton")->isEnabled());
   EXPECT_EQ(sheet.GetHeaderPage().GetFileName(), L"/tmp/Vannledning.sos");
 }
