@@ -71,9 +71,14 @@ void SosiFileWriter::Element(int level, std::wstring_view name) {
   FinishLine();
 }
 
-void SosiFileWriter::Texts(int level, std::wstring_view name, std::initializer_list<std::wstring_view> values) {
+void SosiFileWriter::Values(int level, std::wstring_view name, std::wstring_view tokens,
+                            std::span<const std::wstring_view> texts) {
   StartLine(level, name);
-  for (std::wstring_view value : values) {
+  if (!tokens.empty()) {
+    line_.push_back(' ');
+    line_.append(encoder_.Encode(tokens));
+  }
+  for (std::wstring_view value : texts) {
     line_.push_back(' ');
     const std::string token = QuoteIfNeeded(encoder_.Encode(value));
     const std::size_t room = kMaxLineBytes - kLineEnd.size() - line_.size();

@@ -8,7 +8,7 @@
 // text value too long for one line is shortened and counted.
 
 #include <cstddef>
-#include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -28,9 +28,10 @@ class SosiFileWriter {
   // An element that only opens sub-elements: "..EGS_LEDNING".
   void Element(int level, std::wstring_view name);
   // A text value, quoted when SOSI needs it (see QuoteIfNeeded).
-  void Text(int level, std::wstring_view name, std::wstring_view value) { Texts(level, name, {value}); }
-  // Several text values on one line, each quoted when needed.
-  void Texts(int level, std::wstring_view name, std::initializer_list<std::wstring_view> values);
+  void Text(int level, std::wstring_view name, std::wstring_view value) { Values(level, name, {}, {&value, 1}); }
+  // Tokens as they stand, then text values each quoted when needed, on one
+  // line: "...KOORDSYS 22 "Euref 89" UTM".
+  void Values(int level, std::wstring_view name, std::wstring_view tokens, std::span<const std::wstring_view> texts);
   // A value that is already in SOSI token form ("22 EUREF89 UTM", "10 * * 6 *").
   void Tokens(int level, std::wstring_view name, std::wstring_view tokens);
   // Coordinate lines: north first, east second, height third, in file units.

@@ -1,6 +1,7 @@
 #include "SosiHeader.h"
 
 #include <string>
+#include <vector>
 
 #include "SosiUnits.h"
 
@@ -16,15 +17,17 @@ void WriteSosiHeader(SosiFileWriter& writer, const SosiHeader& header, const Sos
   writer.BeginHeader();
   writer.Tokens(2, L"TEGNSETT", L"ISO8859-10");
   writer.Element(2, L"TRANSPAR");
-  // Datum and projection follow the code as FYBA reads them; empty ones are left out.
-  const std::wstring code = sosi_units::Decimal(header.coordinateSystem);
-  if (header.datum.empty() && header.projection.empty()) {
-    writer.Tokens(3, L"KOORDSYS", code);
-  } else if (header.projection.empty()) {
-    writer.Texts(3, L"KOORDSYS", {code, header.datum});
-  } else {
-    writer.Texts(3, L"KOORDSYS", {code, header.datum.empty() ? L"*" : header.datum, header.projection});
+  // Datum and projection follow the code as FYBA reads them; "*" holds the
+  // datum's place when only the projection is given.
+  std::wstring code = sosi_units::Decimal(header.coordinateSystem);
+  std::vector<std::wstring_view> names;
+  if (!header.datum.empty()) {
+    names.push_back(header.datum);
+  } else if (!header.projection.empty()) {
+    code += L" *";
   }
+  if (!header.projection.empty()) names.push_back(header.projection);
+  writer.Values(3, L"KOORDSYS", code, names);
   writer.Tokens(3, L"ORIGO-NØ", L"0 0");
   writer.Tokens(3, L"ENHET", sosi_units::kUnitText);
   if (header.heights) writer.Tokens(3, L"ENHET-H", sosi_units::kUnitText);

@@ -157,12 +157,3 @@ TEST(LmWsSosiMapper, AnExistingFileIsIntactWhenWritingFails) {
             std::wstring::npos);
   EXPECT_EQ(capture.CommandLine().find(L"written:"), std::wstring::npos);
 }
-
-TEST(LmWsSosiMapper, ReplacesAnExistingFileOnSuccess) {
-  TempDir dir;
-  const auto path = dir.Write("out.sos", "the earlier export\n");
-  MapperCall call;
-  platform::HostCapture capture;
-  EXPECT_TRUE(call.Run(path, 0));
-  EXPECT_EQ(ReadBytes(path).substr(0, 5), ".HODE");
-}

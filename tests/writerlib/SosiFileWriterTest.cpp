@@ -67,11 +67,13 @@ TEST(SosiFileWriter, QuotingIsDecidedAfterTransliteration) {
   EXPECT_EQ(sink.Bytes(), "..NAVN \"\"\"Kum\"\"\"\r\n..NAVN \"A B\"\r\n");
 }
 
-TEST(SosiFileWriter, SeveralTextsShareALine) {
+TEST(SosiFileWriter, TokensAndTextsShareALine) {
   MemorySink sink;
   SosiFileWriter writer(sink);
-  writer.Texts(3, L"KOORDSYS", {L"22", L"Euref 89", L"UTM"});
-  EXPECT_EQ(sink.Bytes(), "...KOORDSYS 22 \"Euref 89\" UTM\r\n");
+  const std::wstring_view texts[] = {L"Euref 89", L"UTM"};
+  writer.Values(3, L"KOORDSYS", L"22", texts);
+  writer.Values(3, L"KOORDSYS", L"22 *", {&texts[1], 1});
+  EXPECT_EQ(sink.Bytes(), "...KOORDSYS 22 \"Euref 89\" UTM\r\n...KOORDSYS 22 * UTM\r\n");
 }
 
 TEST(SosiFileWriter, ShortensValuesThatWouldMakeTooLongALine) {
@@ -97,12 +99,4 @@ TEST(SosiFileWriter, ReportsAFailingSink) {
   EXPECT_FALSE(writer.Failed());
   writer.End();
   EXPECT_TRUE(writer.Failed());
-}
-
-TEST(SosiFileWriter, CountsTransliteratedCharacters) {
-  MemorySink sink;
-  SosiFileWriter writer(sink);
-  writer.Text(2, L"NAVN", L"Kum – 5 €");
-  EXPECT_EQ(sink.Bytes(), "..NAVN \"Kum - 5 EUR\"\r\n");
-  EXPECT_EQ(writer.Encoder().ReplacedCount(), 2u);
 }
