@@ -154,3 +154,41 @@ TEST(NetworkGenerator, PipeLinesCarryThreeTags) {
     EXPECT_EQ(manholeTags.count(cells[25] + cells[26]), 1u);
   }
 }
+
+TEST(NetworkGenerator, ChainedStreetsShareTheirJunctionAndItsManholes) {
+  const Generated generated = Generate(2000, 11);
+  TempDir dir;
+  const LoadedModel model = LoadModel(dir.Write("generated.xml", generated.model));
+  ASSERT_TRUE(model.Loaded());
+  std::vector<const LwtTrenchPath*> paths;
+  for (int i = 0; i < model.topology->numTopologyObjects(); ++i) {
+    if (const auto* path = dynamic_cast<const LwtTrenchPath*>(model.topology->getTopologyObject(i))) {
+      paths.push_back(path);
+    }
+  }
+  int junctions = 0;
+  int continuedLines = 0;
+  for (std::size_t i = 0; i + 1 < paths.size(); ++i) {
+    const LwtTrenchNode* end = paths[i]->getEdge(paths[i]->numEdges() - 1)->getEndNode();
+    if (paths[i + 1]->getEdge(0)->getStartNode() != end) continue;
+    ++junctions;
+    // A line that goes on into the next street does so from the same point
+    // object: one segment of each street meets there.
+    const LwtTrenchSection* first = paths[i + 1]->getEdge(0)->getTrenchSection();
+    for (int k = 0; k < model.sectionLinks->numLinks(first); ++k) {
+      const LwdDeviceSegment* segment = model.sectionLinks->getDeviceSegment(k, first);
+      for (const LwdDevicePointObject* at : {segment->getStartDevicePointObject(), segment->getEndDevicePointObject()}) {
+        if (model.nodeLinks->numLinks(at) == 0) continue;
+        bool atJunction = false;
+        for (int n = 0; n < model.nodeLinks->numLinks(end); ++n) {
+          atJunction = atJunction || model.nodeLinks->getDevicePointObject(n, end) == at;
+        }
+        if (!atJunction) continue;
+        ++continuedLines;
+        EXPECT_EQ(at->numDeviceSegmentStarts() + at->numDeviceSegmentEnds(), 2) << platform::ToUtf8(at->getName());
+      }
+    }
+  }
+  EXPECT_GT(junctions, 0);
+  EXPECT_GT(continuedLines, junctions);
+}

@@ -44,7 +44,9 @@ const char* const kStreets[] = {"Storgata",  "Kirkevegen",   "Skolegata", "Fjell
                                 "Åsvegen",   "Kongens gate", "Møllevegen", "Sjøgata",    "Øvre Ringveg",
                                 "Bjørkelia", "Gårdsvegen",   "Elvebakken", "Løkkevegen", "Tærudvegen"};
 
-constexpr int kPathsPerRow = 40;
+// Streets are laid out in chains of up to three, end to end, eight chains to a row.
+constexpr int kChainsPerRow = 8;
+constexpr int kMaxChainLength = 3;
 
 template <std::size_t N>
 const PipeKind& PickKind(GeneratorRandom& random, const WeightedKind (&kinds)[N]) {
@@ -75,6 +77,24 @@ struct StreetPoint {
   double normalY;
 };
 
+// A line's point object at a node, with its overview tag when it is a manhole.
+struct LinePoint {
+  int id = 0;
+  std::optional<OverviewTag> tag;
+};
+
+// Where one street ends and the next of its chain begins: the node they share,
+// and the point objects of the lines that reach it.
+struct Junction {
+  int nodeId;
+  StreetPoint at;
+  double heading;
+  int chainLength;
+  std::optional<LinePoint> lines[3];  // by Line
+};
+
+const std::optional<LinePoint> kNoPoint;
+
 }  // namespace
 
 // One trench path with its lines and point objects, written as soon as it is made.
@@ -88,8 +108,10 @@ class NetworkGenerator::Path {
     int others = 0;  // valves, hydrants, gullies, ... share one running number
   };
 
-  Path(GeneratorRandom& random, Numbers& numbers, GeneratorCounts& counts, int pathNumber)
-      : random_(random), numbers_(numbers), counts_(counts), pathNumber_(pathNumber) {}
+  // A street that continues `start`, or begins chain number `chain` when there is none.
+  Path(GeneratorRandom& random, Numbers& numbers, GeneratorCounts& counts, int pathNumber, const Junction* start,
+       int chain)
+      : random_(random), numbers_(numbers), counts_(counts), pathNumber_(pathNumber), start_(start), chain_(chain) {}
 
   // Makes the path with at most `pipeBudget` pipes; gives how many it made.
   std::int64_t Make(std::int64_t pipeBudget, OverviewCsvWriter* overview) {
@@ -113,9 +135,18 @@ class NetworkGenerator::Path {
     if (pump_) writer.Device(*pump_);
     writer.TrenchPath(path_);
     if (casing_) writer.TrenchObject(*casing_);
-    for (const GenTrenchNode& node : nodes_) writer.TrenchNode(node);
-    counts_.composites += static_cast<int>(points_.size() + pipes_.size() + nodes_.size()) + 1 + (pump_ ? 1 : 0) +
-                          (casing_ ? 1 : 0);
+    // A shared first node was written with the street before.
+    const std::size_t firstNode = start_ != nullptr ? 1 : 0;
+    for (std::size_t n = firstNode; n < nodes_.size(); ++n) writer.TrenchNode(nodes_[n]);
+    counts_.composites += static_cast<int>(points_.size() + pipes_.size() + nodes_.size() - firstNode) + 1 +
+                          (pump_ ? 1 : 0) + (casing_ ? 1 : 0);
+  }
+
+  // The end of this street, for a street that continues it.
+  Junction End() const {
+    Junction end{nodes_.back().id, street_.back(), heading_, start_ != nullptr ? start_->chainLength + 1 : 1, {}};
+    for (int line = 0; line < 3; ++line) end.lines[line] = endPoints_[line];
+    return end;
   }
 
  private:
@@ -123,18 +154,28 @@ class NetworkGenerator::Path {
 
   void LayOutStreet() {
     const int edges = random_.Between(20, 50);
-    double x = 597000.0 + (pathNumber_ % kPathsPerRow) * 1800.0 + random_.Between(-50.0, 50.0);
-    double y = 6650000.0 + (pathNumber_ / kPathsPerRow) * 200.0 + random_.Between(-30.0, 30.0);
-    double heading = random_.Between(-0.12, 0.12);
-    for (int n = 0; n <= edges; ++n) {
+    double x = 0.0;
+    double y = 0.0;
+    if (start_ != nullptr) {
+      heading_ = start_->heading;
+      street_.push_back(start_->at);
+      nodes_.push_back({start_->nodeId, start_->at.x, start_->at.y, {}});
+      x = start_->at.x;
+      y = start_->at.y;
+    } else {
+      heading_ = random_.Between(-0.12, 0.12);
+      x = 597000.0 + (chain_ % kChainsPerRow) * 9000.0 + random_.Between(-50.0, 50.0);
+      y = 6650000.0 + (chain_ / kChainsPerRow) * 200.0 + random_.Between(-30.0, 30.0);
+    }
+    for (int n = start_ != nullptr ? 1 : 0; n <= edges; ++n) {
       if (n > 0) {
         const double length = random_.Between(30.0, 55.0);
-        heading = std::clamp(heading + random_.Between(-0.08, 0.08), -0.15, 0.15);
-        x += length * std::cos(heading);
-        y += length * std::sin(heading);
+        heading_ = std::clamp(heading_ + random_.Between(-0.08, 0.08), -0.15, 0.15);
+        x += length * std::cos(heading_);
+        y += length * std::sin(heading_);
       }
       const double ground = 100.0 + 12.0 * std::sin(x / 850.0) + 8.0 * std::cos(y / 640.0) + random_.Between(-0.2, 0.2);
-      street_.push_back({x, y, ground, -std::sin(heading), std::cos(heading)});
+      street_.push_back({x, y, ground, -std::sin(heading_), std::cos(heading_)});
       nodes_.push_back({NewId(), x, y, {}});
     }
 
@@ -153,7 +194,7 @@ class NetworkGenerator::Path {
     counts_.trenchPaths += 1;
     counts_.topologyObjects += 1;
     counts_.unselectablePaths += retired ? 1 : 0;
-    counts_.trenchNodes += edges + 1;
+    counts_.trenchNodes += start_ != nullptr ? edges : edges + 1;
     counts_.edges += edges;
   }
 
@@ -188,12 +229,21 @@ class NetworkGenerator::Path {
 
     std::vector<int> atNode;
     std::vector<std::optional<OverviewTag>> tags;
+    const std::optional<LinePoint>& shared = start_ != nullptr ? start_->lines[static_cast<int>(line)] : kNoPoint;
     for (int n = 0; n <= covered; ++n) {
       std::optional<OverviewTag> tag;
+      if (n == 0 && shared) {
+        // The line goes on from the manhole (valve, ...) where the last street left it.
+        atNode.push_back(shared->id);
+        tags.push_back(shared->tag);
+        continue;
+      }
       atNode.push_back(AddLinePoint(line, n, pipeEnd[static_cast<std::size_t>(n)], n == edges, tag));
-      nodes_[static_cast<std::size_t>(n)].objects.push_back(atNode.back());
+      // A shared first node has been written already; a new point object there stays unlinked.
+      if (n > 0 || start_ == nullptr) nodes_[static_cast<std::size_t>(n)].objects.push_back(atNode.back());
       tags.push_back(tag);
     }
+    if (covered == edges) endPoints_[static_cast<int>(line)] = LinePoint{atNode.back(), tags.back()};
 
     const PipeKind& kind = line == Line::Sewer   ? PickKind(random_, kSewerKinds)
                            : line == Line::Storm ? PickKind(random_, kStormKinds)
@@ -275,7 +325,7 @@ class NetworkGenerator::Path {
   // Gullies and hydrants beside the street, tappings and cleaning pipes at
   // nodes, now and then a branch without a position, a pump or a casing pipe.
   void AddStreetFurniture() {
-    for (std::size_t n = 0; n < nodes_.size(); ++n) {
+    for (std::size_t n = start_ != nullptr ? 1 : 0; n < nodes_.size(); ++n) {
       if (!random_.Chance(0.06)) continue;
       const bool tapping = random_.Chance(0.5);
       nodes_[n].objects.push_back(AddPointObject("Fitting", OtherName(tapping ? "AN" : "ST"),
@@ -312,7 +362,11 @@ class NetworkGenerator::Path {
   Numbers& numbers_;
   GeneratorCounts& counts_;
   const int pathNumber_;
+  const Junction* start_;
+  const int chain_;
   OverviewCsvWriter* overview_ = nullptr;
+  double heading_ = 0.0;
+  std::optional<LinePoint> endPoints_[3];  // by Line, for lines that reach the last node
 
   std::vector<StreetPoint> street_;
   std::vector<GenTrenchNode> nodes_;
@@ -337,10 +391,16 @@ GeneratorCounts NetworkGenerator::Write(OutputSink& model, OutputSink* manholeOv
 
   writer.Begin();
   std::int64_t made = 0;
+  int chain = -1;
+  std::optional<Junction> end;
   for (int pathNumber = 0; made < pipes_; ++pathNumber) {
-    Path path(random, numbers, counts, pathNumber);
+    // Half the streets go on from where the last one ended.
+    const bool continues = end && end->chainLength < kMaxChainLength && random.Chance(0.5);
+    if (!continues) ++chain;
+    Path path(random, numbers, counts, pathNumber, continues ? &*end : nullptr, chain);
     made += path.Make(pipes_ - made, overview ? &*overview : nullptr);
     path.Write(writer);
+    end = path.End();
   }
   writer.End();
   return counts;
