@@ -1,6 +1,7 @@
 #include "DlgUtils.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QSignalBlocker>
 
 #include "WideQString.h"
@@ -20,6 +21,8 @@ void DlgUtils::FillCombo(QComboBox* combo, const CodeList& list, int index) {
   combo->clear();
   for (const std::wstring& entry : list) combo->addItem(ToQString(entry));
   combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+  // A narrow edit field shows the code at the start of the entry.
+  if (combo->lineEdit() != nullptr) combo->lineEdit()->setCursorPosition(0);
 }
 
 bool DlgUtils::GetComboSelection(const QComboBox* combo, std::wstring& text) {

@@ -32,6 +32,9 @@ void GridControl::Initialize() {
   verticalHeader()->hide();
   horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   horizontalHeader()->setHighlightSections(false);
+  // Long headers wrap rather than lose both ends.
+  horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter) | Qt::Alignment(Qt::TextWordWrap));
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 10);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setSelectionBehavior(QAbstractItemView::SelectItems);
   setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
@@ -56,6 +59,7 @@ int GridControl::GetRowCount() const { return rowCount(); }
 
 void GridControl::SetColWidth(int first, int last, int width) {
   for (int col = std::max(first, 0); col <= last && col < columnCount(); ++col) setColumnWidth(col, width);
+  FitHeaderHeight();
 }
 
 void GridControl::SetCellText(int row, int col, const std::wstring& text) {
@@ -193,6 +197,20 @@ void GridControl::Write(int row, QTableWidgetItem* item, const QString& text) {
   item->setText(text);
   item->setData(kAcceptedRole, text);
   writing_ = false;
+  if (row == 0) FitHeaderHeight();
+}
+
+void GridControl::FitHeaderHeight() {
+  QHeaderView* header = horizontalHeader();
+  const QFontMetrics metrics(header->font());
+  int height = metrics.height();
+  for (int col = 0; col < columnCount(); ++col) {
+    const QTableWidgetItem* item = horizontalHeaderItem(col);
+    if (item == nullptr) continue;
+    const QRect room(0, 0, std::max(columnWidth(col) - 8, 1), 1000);
+    height = std::max(height, metrics.boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, item->text()).height());
+  }
+  header->setMinimumHeight(height + 8);
 }
 
 void GridControl::OnItemChanged(QTableWidgetItem* item) {

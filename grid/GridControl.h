@@ -74,6 +74,8 @@ class GridControl : public QTableWidget {
   // columns an item, so that no cell is without one.
   void FillNewCells(int oldRows, int oldColumns);
   void Write(int row, QTableWidgetItem* item, const QString& text);
+  // Room for the header texts, wrapped into their columns.
+  void FitHeaderHeight();
   void OnItemChanged(QTableWidgetItem* item);
 
   std::vector<Change> undo_;
