@@ -137,3 +137,9 @@ TEST(ModelErrors, ClassOfAnElementOfItsOwn) {
   ExpectRejected(kHead + "  <TrenchObject id=\"701\" class=\"0x3b70116a001d\"/>\n" + kTail, 3,
                  "class 0x3b70116a001d has an element of its own, not TrenchObject");
 }
+
+TEST(ModelErrors, LineNumbersSurviveByteOrderMarkAndCarriageReturns) {
+  ExpectRejected("\xEF\xBB\xBF<WsModel version=\"1\">\r\n<Valve id=\"1\" name=\"two\nlines\"/>\r\n<Valve id=\"1\"/>\r\n" +
+                     kTail,
+                 4, "duplicate id 1 (first defined on line 2)");
+}
