@@ -27,5 +27,5 @@ inline const LwdPipe* AsPipe(const LwdDevice* device) {
 
 inline const LwtTrenchPath* AsTrenchPath(const LwtWSTrenchPersistent* object) {
   return object != nullptr && object->getClassId() == kClassTrenchPath ? dynamic_cast<const LwtTrenchPath*>(object)
-                                                                        : nullptr;
+                                                                       : nullptr;
 }

@@ -27,10 +27,10 @@ NearestVertexIndex::NearestVertexIndex(std::vector<PlanarPoint> vertices) : node
 void NearestVertexIndex::Build(std::size_t begin, std::size_t end, int axis) {
   if (end - begin < 2) return;
   const std::size_t middle = begin + (end - begin) / 2;
-  std::nth_element(nodes_.begin() + static_cast<std::ptrdiff_t>(begin),
-                   nodes_.begin() + static_cast<std::ptrdiff_t>(middle),
-                   nodes_.begin() + static_cast<std::ptrdiff_t>(end),
-                   [axis](const PlanarPoint& a, const PlanarPoint& b) { return Coordinate(a, axis) < Coordinate(b, axis); });
+  std::nth_element(
+      nodes_.begin() + static_cast<std::ptrdiff_t>(begin), nodes_.begin() + static_cast<std::ptrdiff_t>(middle),
+      nodes_.begin() + static_cast<std::ptrdiff_t>(end),
+      [axis](const PlanarPoint& a, const PlanarPoint& b) { return Coordinate(a, axis) < Coordinate(b, axis); });
   Build(begin, middle, 1 - axis);
   Build(middle + 1, end, 1 - axis);
 }

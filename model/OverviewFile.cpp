@@ -40,20 +40,21 @@ bool IsValidUtf8(const std::string& bytes) {
 
 // Windows-1252 where it differs from Latin-1 (0x80 to 0x9F); its five unused
 // positions keep their Latin-1 control characters.
-constexpr wchar_t kWindows1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr wchar_t kWindows1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                          0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                          0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                          0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-std::vector<std::wstring> SplitLines(const std::wstring& text) {
-  std::vector<std::wstring> lines;
+// Lines end at a line feed; a carriage return before it is dropped.
+std::vector<std::wstring_view> SplitLines(std::wstring_view text) {
+  std::vector<std::wstring_view> lines;
   std::size_t from = 0;
   while (from < text.size()) {
     std::size_t feed = text.find(L'\n', from);
-    if (feed == std::wstring::npos) feed = text.size();
-    std::wstring line = text.substr(from, feed - from);
-    if (feed < text.size() && !line.empty() && line.back() == L'\r') line.pop_back();
-    lines.push_back(std::move(line));
+    if (feed == std::wstring_view::npos) feed = text.size();
+    std::wstring_view line = text.substr(from, feed - from);
+    if (feed < text.size() && !line.empty() && line.back() == L'\r') line.remove_suffix(1);
+    lines.push_back(line);
     from = feed + 1;
   }
   return lines;
@@ -61,11 +62,13 @@ std::vector<std::wstring> SplitLines(const std::wstring& text) {
 
 enum class OverviewKind { Unused, Manholes, Pipes };
 
-OverviewKind KindOf(const std::vector<std::vector<OverviewTag>>& tagsByLine) {
-  for (const auto& tags : tagsByLine) {
-    if (tags.empty()) continue;
-    if (tags.size() == 1) return OverviewKind::Manholes;
-    if (tags.size() == 3) return OverviewKind::Pipes;
+// Told by the first line that carries a tag.
+OverviewKind KindOf(const std::vector<std::wstring_view>& lines) {
+  for (std::wstring_view line : lines) {
+    const std::size_t tags = ParseOverviewTags(line).size();
+    if (tags == 0) continue;
+    if (tags == 1) return OverviewKind::Manholes;
+    if (tags == 3) return OverviewKind::Pipes;
     return OverviewKind::Unused;
   }
   return OverviewKind::Unused;
@@ -91,18 +94,20 @@ void ReadOverviewFile(const std::wstring& path, OverviewContents& contents) {
   std::ifstream file(platform::ToUtf8(path), std::ios::binary);
   if (!file) return;
   const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  std::vector<std::vector<OverviewTag>> tagsByLine;
-  for (const std::wstring& line : SplitLines(DecodeOverviewText(bytes))) tagsByLine.push_back(ParseOverviewTags(line));
+  const std::wstring text = DecodeOverviewText(bytes);
+  const std::vector<std::wstring_view> lines = SplitLines(text);
 
-  switch (KindOf(tagsByLine)) {
+  switch (KindOf(lines)) {
     case OverviewKind::Manholes:
-      for (auto& tags : tagsByLine) {
-        for (auto& tag : tags) contents.manholeTags.push_back(std::move(tag));
+      for (std::wstring_view line : lines) {
+        for (auto& tag : ParseOverviewTags(line)) contents.manholeTags.push_back(std::move(tag));
       }
       break;
     case OverviewKind::Pipes:
-      for (auto& tags : tagsByLine) {
-        if (tags.size() >= 3) contents.pipeLines.push_back({std::move(tags[0]), std::move(tags[1]), std::move(tags[2])});
+      for (std::wstring_view line : lines) {
+        std::vector<OverviewTag> tags = ParseOverviewTags(line);
+        if (tags.size() >= 3)
+          contents.pipeLines.push_back({std::move(tags[0]), std::move(tags[1]), std::move(tags[2])});
       }
       break;
     case OverviewKind::Unused:

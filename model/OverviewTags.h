@@ -4,6 +4,7 @@
 // name "-" D E.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct OverviewTag {
@@ -18,8 +19,9 @@ struct OverviewPipeLine {
   OverviewTag second;
 };
 
-// Splits at every ';' (empty cells count, nothing is trimmed).
-std::vector<std::wstring> SplitOverviewCells(const std::wstring& line);
+// Splits at every ';' (empty cells count, nothing is trimmed); the cells
+// view `line`.
+std::vector<std::wstring_view> SplitOverviewCells(std::wstring_view line);
 
 // The valid tags of one line, in the order of their "+" cells.
-std::vector<OverviewTag> ParseOverviewTags(const std::wstring& line);
+std::vector<OverviewTag> ParseOverviewTags(std::wstring_view line);

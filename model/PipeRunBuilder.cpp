@@ -46,7 +46,7 @@ void PipeRunBuilder::Place(const LwdDeviceSegment* segment) {
     if (found != byFirstStart_.end()) {
       for (auto run = found->second.rbegin(); run != found->second.rend(); ++run) {
         if (afterLast != kNone && *run < afterLast) break;
-        const LwdDeviceSegment* first = runs_[*run].front();
+        const LwdDeviceSegment* first = runs_[*run].First();
         if (start == nullptr || first->getEndDevicePointObject() != start) {
           beforeFirst = *run;
           break;
@@ -59,21 +59,22 @@ void PipeRunBuilder::Place(const LwdDeviceSegment* segment) {
   const std::size_t run = inFront ? beforeFirst : afterLast;
   if (run != kNone) {
     const LwdDevicePointObject* shared = inFront ? end : start;
-    const LwtTrenchPath* path = pathOf_(runs_[run].front());
+    Run& target = runs_[run];
+    const LwtTrenchPath* path = pathOf_(target.First());
     if (!isTaggedManhole_(shared) && path != nullptr && path == pathOf_(segment)) {
       if (inFront) {
-        Unindex(byFirstStart_, runs_[run].front()->getStartDevicePointObject(), run);
-        runs_[run].push_front(segment);
+        Unindex(byFirstStart_, target.First()->getStartDevicePointObject(), run);
+        target.reversedFront.push_back(segment);
         Index(byFirstStart_, start, run);
       } else {
-        Unindex(byLastEnd_, runs_[run].back()->getEndDevicePointObject(), run);
-        runs_[run].push_back(segment);
+        Unindex(byLastEnd_, target.Last()->getEndDevicePointObject(), run);
+        target.back.push_back(segment);
         Index(byLastEnd_, end, run);
       }
       return;
     }
   }
-  runs_.push_back({segment});
+  runs_.push_back({{}, {segment}});
   Index(byFirstStart_, start, runs_.size() - 1);
   Index(byLastEnd_, end, runs_.size() - 1);
 }
@@ -81,7 +82,11 @@ void PipeRunBuilder::Place(const LwdDeviceSegment* segment) {
 PipeRuns PipeRunBuilder::TakeRuns() {
   PipeRuns runs;
   runs.reserve(runs_.size());
-  for (auto& run : runs_) runs.emplace_back(run.begin(), run.end());
+  for (const Run& run : runs_) {
+    std::vector<const LwdDeviceSegment*>& segments =
+        runs.emplace_back(run.reversedFront.rbegin(), run.reversedFront.rend());
+    segments.insert(segments.end(), run.back.begin(), run.back.end());
+  }
   runs_.clear();
   byFirstStart_.clear();
   byLastEnd_.clear();

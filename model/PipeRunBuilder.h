@@ -5,7 +5,6 @@
 // share is not a tagged manhole and both lie on the same trench path;
 // otherwise it starts a run of its own.
 
-#include <deque>
 #include <functional>
 #include <set>
 #include <unordered_map>
@@ -36,9 +35,17 @@ class PipeRunBuilder {
   static std::size_t Latest(const std::unordered_map<const LwdDevicePointObject*, RunSet>& index,
                             const LwdDevicePointObject* key);
 
+  // Segments put in front are kept in reverse, so that both ends grow cheaply.
+  struct Run {
+    std::vector<const LwdDeviceSegment*> reversedFront;
+    std::vector<const LwdDeviceSegment*> back;
+    const LwdDeviceSegment* First() const { return reversedFront.empty() ? back.front() : reversedFront.back(); }
+    const LwdDeviceSegment* Last() const { return back.back(); }
+  };
+
   PathOf pathOf_;
   IsTaggedManhole isTaggedManhole_;
-  std::vector<std::deque<const LwdDeviceSegment*>> runs_;
+  std::vector<Run> runs_;
   // Runs by the start point object of their first segment, and by the end
   // point object of their last one.
   std::unordered_map<const LwdDevicePointObject*, RunSet> byFirstStart_;

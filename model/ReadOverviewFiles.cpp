@@ -9,36 +9,43 @@
 namespace {
 
 // The first manhole tag for each short name, and the first pipe line for each
-// pair of manhole tags, as the files list them.
+// pair of manhole tags, as the files list them. Keys view the contents.
 class OverviewLookup {
  public:
   explicit OverviewLookup(const OverviewContents& contents) : contents_(contents) {
+    tagByShortName_.reserve(contents.manholeTags.size());
     for (std::size_t i = 0; i < contents.manholeTags.size(); ++i) {
       tagByShortName_.emplace(contents.manholeTags[i].shortName, i);
     }
+    lineByManholes_.reserve(contents.pipeLines.size());
     for (std::size_t i = 0; i < contents.pipeLines.size(); ++i) {
       const OverviewPipeLine& line = contents.pipeLines[i];
-      lineByManholes_.emplace(Key(line.first.text, line.second.text), i);
+      lineByManholes_.emplace(ManholePair(line.first.text, line.second.text), i);
     }
   }
 
-  const OverviewTag* ManholeTag(const std::wstring& shortName) const {
+  const OverviewTag* ManholeTag(std::wstring_view shortName) const {
     const auto found = tagByShortName_.find(shortName);
     return found == tagByShortName_.end() ? nullptr : &contents_.manholeTags[found->second];
   }
 
-  const OverviewPipeLine* PipeLine(const std::wstring& firstTag, const std::wstring& secondTag) const {
-    const auto found = lineByManholes_.find(Key(firstTag, secondTag));
+  const OverviewPipeLine* PipeLine(std::wstring_view firstTag, std::wstring_view secondTag) const {
+    const auto found = lineByManholes_.find(ManholePair(firstTag, secondTag));
     return found == lineByManholes_.end() ? nullptr : &contents_.pipeLines[found->second];
   }
 
  private:
-  // Tag texts hold no ';': the files are split at it.
-  static std::wstring Key(const std::wstring& first, const std::wstring& second) { return first + L';' + second; }
+  using ManholePair = std::pair<std::wstring_view, std::wstring_view>;
+  struct PairHash {
+    std::size_t operator()(const ManholePair& pair) const {
+      const std::hash<std::wstring_view> hash;
+      return hash(pair.first) * 31 + hash(pair.second);
+    }
+  };
 
   const OverviewContents& contents_;
-  std::unordered_map<std::wstring, std::size_t> tagByShortName_;
-  std::unordered_map<std::wstring, std::size_t> lineByManholes_;
+  std::unordered_map<std::wstring_view, std::size_t> tagByShortName_;
+  std::unordered_map<ManholePair, std::size_t, PairHash> lineByManholes_;
 };
 
 const std::wstring& NameOf(const LwdDevicePointObject* pointObject) {

@@ -21,7 +21,11 @@ Network TwoPaths() {
   net.elements.push_back(PointObject{33, "Gully", "halfway", "Sandfang", Point{60, 0}});
   net.elements.push_back(PointObject{34, "Gully", "nowhere", "Sandfang", {}});
   net.elements.push_back(PointObject{35, "Outlet", "on a node", "Utløp", Point{0, 0}});
-  net.elements.push_back(Pipe{40, "SP", "SP", "PVC", "PVC",
+  net.elements.push_back(Pipe{40,
+                              "SP",
+                              "SP",
+                              "PVC",
+                              "PVC",
                               {Segment{41, 11, 12, {{0, 0}, {10, 0}}}, Segment{42, 12, 13, {{10, 0}, {20, 0}}},
                                Segment{43, 14, 15, {{100, 0}, {120, 0}}}}});
   net.elements.push_back(TrenchNode{51, Point{0, 0}, {11, 21}});
@@ -70,8 +74,7 @@ TEST(AssembleDeviceSet, WithEveryPathSelectedEveryFreePointObjectGoes) {
   const auto net = LoadNetwork(TwoPaths());
   ASSERT_NE(net, nullptr);
   const Assembly assembly = Assemble(*net, {602, 601});
-  EXPECT_EQ(assembly.ids,
-            (std::vector<int>{42, 41, 12, 13, 11, 21, 22, 43, 14, 15, 23, 31, 32, 33, 34, 35}));
+  EXPECT_EQ(assembly.ids, (std::vector<int>{42, 41, 12, 13, 11, 21, 22, 43, 14, 15, 23, 31, 32, 33, 34, 35}));
   EXPECT_EQ(assembly.chains.size(), 2u);
 }
 

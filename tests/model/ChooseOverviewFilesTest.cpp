@@ -27,8 +27,8 @@ TEST(ChooseOverviewFiles, TheChosenFilesAreAppendedInTheDialogsOrder) {
     title = files.windowTitle();
     filter = files.nameFilters().join(";;");
     multiple = files.fileMode() == QFileDialog::ExistingFiles;
-    return platform::AnswerFileDialog(dialog, {QString::fromStdString(kummer.string()),
-                                               QString::fromStdString(ledninger.string())});
+    return platform::AnswerFileDialog(
+        dialog, {QString::fromStdString(kummer.string()), QString::fromStdString(ledninger.string())});
   });
   std::vector<std::wstring> paths{L"earlier.csv"};
   EXPECT_TRUE(LmWsSosiExportUI().ChooseOverviewFiles(paths));

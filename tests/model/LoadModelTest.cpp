@@ -94,8 +94,8 @@ TEST(LoadModel, ABrokenFileEndsWithNoComposites) {
 TEST(LoadModel, AModelWithoutTrenchPathsLoadsWithoutTopology) {
   TempDir dir;
   LmWsSosiExportUI controller;
-  const LoadResult result =
-      Load(controller, dir.Write("plain.xml", "<WsModel version=\"1\"><Hydrant id=\"1\" name=\"H\" type=\"H\"/></WsModel>"));
+  const LoadResult result = Load(
+      controller, dir.Write("plain.xml", "<WsModel version=\"1\"><Hydrant id=\"1\" name=\"H\" type=\"H\"/></WsModel>"));
   EXPECT_TRUE(result.ok);
   EXPECT_EQ(result.commandLine, L"\n1 composites read.");
   EXPECT_EQ(controller.TrenchTopology(), nullptr);

@@ -23,8 +23,12 @@ std::vector<int> LoadedNetwork::Ids(const LwdDeviceSet& set) {
 }
 
 std::unique_ptr<LoadedNetwork> LoadNetwork(const testnet::Network& network) {
+  return LoadModelText(testnet::ToModelXml(network));
+}
+
+std::unique_ptr<LoadedNetwork> LoadModelText(const std::string& xml) {
   auto loaded = std::make_unique<LoadedNetwork>();
-  const auto file = loaded->folder.Write("network.xml", testnet::ToModelXml(network));
+  const auto file = loaded->folder.Write("network.xml", xml);
   platform::HostCapture capture;
   LwdDeviceSet* devices = nullptr;
   const bool ok = loaded->controller.LoadModel(platform::FromUtf8(file.string()), devices, loaded->nodeLinks);

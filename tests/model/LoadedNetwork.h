@@ -25,3 +25,5 @@ struct LoadedNetwork {
 
 // Loads `network`; fails the calling test (and gives null) when loading fails.
 std::unique_ptr<LoadedNetwork> LoadNetwork(const testnet::Network& network);
+// The same for a model file's text.
+std::unique_ptr<LoadedNetwork> LoadModelText(const std::string& xml);

@@ -9,11 +9,20 @@ std::string Escaped(const std::string& text) {
   std::string out;
   for (char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -56,7 +65,8 @@ struct Writer {
       if (s.start != 0) xml += Attribute("start", Text(s.start));
       if (s.end != 0) xml += Attribute("end", Text(s.end));
       xml += ">";
-      for (const Point& v : s.vertices) xml += "<V" + Attribute("x", Text(v.first)) + Attribute("y", Text(v.second)) + "/>";
+      for (const Point& v : s.vertices)
+        xml += "<V" + Attribute("x", Text(v.first)) + Attribute("y", Text(v.second)) + "/>";
       xml += "</Segment>\n";
     }
     xml += "  </Pipe>\n";

@@ -30,7 +30,8 @@ TEST(NearestVertexIndex, GivesExactlyTheLeastDistanceAtTownCoordinates) {
   }
   const NearestVertexIndex index(vertices);
   for (int q = 0; q < 3000; ++q) {
-    const PlanarPoint from = q % 3 == 0 ? vertices[static_cast<std::size_t>(q)] : PlanarPoint{east(random), north(random)};
+    const PlanarPoint from =
+        q % 3 == 0 ? vertices[static_cast<std::size_t>(q)] : PlanarPoint{east(random), north(random)};
     ASSERT_EQ(index.MinDistance(from), BruteForce(vertices, from)) << q;
   }
   EXPECT_EQ(index.MinDistance({1e9, -1e9}), BruteForce(vertices, {1e9, -1e9}));

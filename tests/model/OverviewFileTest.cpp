@@ -57,8 +57,8 @@ TEST(OverviewFile, MissingFilesAndFilesWithoutTagsAddNothing) {
 }
 
 TEST(OverviewFile, AnsiAndUtf8TextAreBothRead) {
-  EXPECT_EQ(DecodeOverviewText("-S\xD8R;\x80"), L"-SØR;€");               // Windows-1252
-  EXPECT_EQ(DecodeOverviewText("\xEF\xBB\xBF-S\xC3\x98R"), L"-SØR");        // UTF-8 with byte order mark
+  EXPECT_EQ(DecodeOverviewText("-S\xD8R;\x80"), L"-SØR;€");           // Windows-1252
+  EXPECT_EQ(DecodeOverviewText("\xEF\xBB\xBF-S\xC3\x98R"), L"-SØR");  // UTF-8 with byte order mark
   TempDir dir;
   const auto contents = Read(dir, "+;P1;=;320;.;01;-;S\xD8R;01\n");
   ASSERT_EQ(contents.manholeTags.size(), 1u);

@@ -31,5 +31,5 @@ TEST(OverviewTags, EveryPlusCellIsLookedAt) {
   const auto tags = ParseOverviewTags(L"+;+;P1;=;320;.;01;-;SK;01");
   ASSERT_EQ(tags.size(), 1u);
   EXPECT_EQ(tags[0].text, L"+P1=320.01-SK01");
-  EXPECT_EQ(SplitOverviewCells(L";a;;"), (std::vector<std::wstring>{L"", L"a", L"", L""}));
+  EXPECT_EQ(SplitOverviewCells(L";a;;"), (std::vector<std::wstring_view>{L"", L"a", L"", L""}));
 }

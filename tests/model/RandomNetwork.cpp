@@ -7,8 +7,8 @@ namespace {
 
 using namespace testnet;
 
-const char* const kElements[] = {"Manhole", "Manhole", "Manhole", "Hydrant", "Valve", "Gully", "Fitting", "Outlet",
-                                 "PipeJoint"};
+const char* const kElements[] = {"Manhole", "Manhole", "Manhole", "Hydrant",  "Valve",
+                                 "Gully",   "Fitting", "Outlet",  "PipeJoint"};
 // Short names as the tags give them (-DE), and some that no tag gives.
 const char* const kNames[] = {"-SK01", "-SK02", "-SK03", "-SK04", "-K1", "-K2", "-SK05", "H1", "", "Kum"};
 
@@ -37,7 +37,9 @@ class Generator {
   int NextId() { return nextId_++; }
   Point GridPoint() { return {Below(13), Below(13)}; }
   template <typename T>
-  const T& Pick(const std::vector<T>& from) { return from[static_cast<std::size_t>(Below(static_cast<int>(from.size())))]; }
+  const T& Pick(const std::vector<T>& from) {
+    return from[static_cast<std::size_t>(Below(static_cast<int>(from.size())))];
+  }
 
   int AnyPointObject() { return pointObjectIds_.empty() || Chance(0.1) ? 0 : Pick(pointObjectIds_); }
 

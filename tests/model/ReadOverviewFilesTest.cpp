@@ -17,7 +17,11 @@ Network Street() {
   for (int n = 1; n <= 4; ++n) {
     net.elements.push_back(PointObject{10 + n, "Manhole", "-SK0" + std::to_string(n), "Kum", Point{10.0 * n, 0}});
   }
-  net.elements.push_back(Pipe{40, "SP", "SP", "PVC", "PVC",
+  net.elements.push_back(Pipe{40,
+                              "SP",
+                              "SP",
+                              "PVC",
+                              "PVC",
                               {Segment{41, 11, 12, {{10, 0}, {20, 0}}}, Segment{42, 12, 13, {{20, 0}, {30, 0}}},
                                Segment{43, 13, 14, {{30, 0}, {40, 0}}}}});
   net.elements.push_back(TrenchPath{601, "A", 1, 0, {Edge{701, 0, 0, {41}}, Edge{702, 0, 0, {42}}}});

@@ -268,8 +268,8 @@ void ReadOverviewFiles(const LwdDeviceSet* exportSet, const std::vector<std::wst
         if (found >= 0) {
           const LwdDevicePointObject* shared =
               inFront ? segment->getEndDevicePointObject() : segment->getStartDevicePointObject();
-          const bool taggedManhole = shared->getClassId() == kClassManhole &&
-                                     pointObjectTags.count(shared->getPersistentID()) > 0;
+          const bool taggedManhole =
+              shared->getClassId() == kClassManhole && pointObjectTags.count(shared->getPersistentID()) > 0;
           const LwtTrenchPath* runPath = pathOf.count(runs[found].front()) ? pathOf[runs[found].front()] : nullptr;
           const LwtTrenchPath* ownPath = pathOf.count(segment) ? pathOf[segment] : nullptr;
           if (!taggedManhole && runPath != nullptr && runPath == ownPath) {

@@ -95,7 +95,8 @@ TEST(SelectTrenchPaths, CancelOrAnEmptySelectionFails) {
   Seen seen;
   platform::ScriptedDialogs scripts;
   scripts.Then(kDialog, Look(seen, QDialog::Rejected)).Then(kDialog, [](QDialog& dialog) {
-    for (int i = 0; i < List(dialog).topLevelItemCount(); ++i) List(dialog).topLevelItem(i)->setCheckState(0, Qt::Unchecked);
+    for (int i = 0; i < List(dialog).topLevelItemCount(); ++i)
+      List(dialog).topLevelItem(i)->setCheckState(0, Qt::Unchecked);
     return platform::ModalRunner::ConfirmUnchanged(dialog);
   });
   std::vector<int> ids;

@@ -12,7 +12,8 @@ std::wstring Read(const std::filesystem::path& file, const wchar_t* section, con
                   const wchar_t* fallback = L"", std::size_t size = 260) {
   std::wstring buffer(size, L'#');
   const std::wstring name = platform::FromUtf8(file.string());
-  const std::size_t count = platform::GetPrivateProfileStringW(section, key, fallback, buffer.data(), size, name.c_str());
+  const std::size_t count =
+      platform::GetPrivateProfileStringW(section, key, fallback, buffer.data(), size, name.c_str());
   EXPECT_EQ(buffer[count], L'\0');
   return buffer.substr(0, count);
 }
