@@ -1,6 +1,7 @@
 #include "TrenchPathProximity.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "LmWSModel.h"
 #include "TrenchPathGeometry.h"

@@ -28,7 +28,7 @@ class TrenchPathProximity {
     double DistanceTo(const PlanarPoint* point) const;
 
     bool hasPaths = false;
-    bool hasPathWithoutVertices = false;
+    bool hasPathWithoutVertices = false;  // set while `vertices` is built, so declared before it
     NearestVertexIndex vertices;
   };
 
