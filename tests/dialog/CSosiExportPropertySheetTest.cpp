@@ -198,3 +198,28 @@ TEST(CSosiExportPropertySheet, PagesAreBuiltWhenFirstShownAndTheMaterialsPageDro
   EXPECT_FALSE(sheet.GetPipeMaterialsPage().HasWindow());
   EXPECT_EQ(sheet.GetPipeMaterialsPage().findChild<QWidget*>(QStringLiteral("MappingGrid")), nullptr);
 }
+
+TEST(CSosiExportPropertySheet, ABatchConfirmationNeedsAFileNameAsTheOkButtonDoes) {
+  TestConfig config;
+  Watchdog watchdog;
+  platform::ModalRunner::SetSession(platform::SessionKind::Batch);
+  SOSIMapperData settings = SettingsFor(1);
+  settings.FileName.clear();
+  CSosiExportPropertySheet unnamed(L"SOSI Eksport", nullptr, 0);
+  Prepare(unnamed, config, settings);
+  EXPECT_EQ(unnamed.DoModal(), CSosiExportPropertySheet::kIdCancel);
+
+  platform::ModalRunner::SetBatchAnswer("SosiExportSheet", [](QDialog& d) {
+    auto& sheet = static_cast<CSosiExportPropertySheet&>(d);
+    sheet.GetHeaderPage().EnterText("FileName", L"/tmp/Vågå.sos");
+    sheet.accept();
+    return sheet.result();
+  });
+  CSosiExportPropertySheet named(L"SOSI Eksport", nullptr, 0);
+  Prepare(named, config, settings);
+  EXPECT_EQ(named.DoModal(), CSosiExportPropertySheet::kIdOk);
+  platform::ModalRunner::ClearBatchAnswers();
+  SOSIMapperData out;
+  named.GetData(&out);
+  EXPECT_EQ(out.FileName, L"/tmp/Vågå.sos");
+}

@@ -139,18 +139,3 @@ TEST(DlgSOSIHeader, BatchAnswersTypeAndPickAsAUserWould) {
   EXPECT_EQ(out.FileFormat, 2);
 }
 
-TEST(DlgSOSIHeader, FieldsGoIntoTheTextBoxesAndTheThemeRegisterIsReadOnly) {
-  TestConfig config;
-  SOSIMapperData settings = SettingsFor(1);
-  settings.Quality = L"10 1 1";
-  settings.Year = L"2024";
-  CSosiExportPropertySheet sheet(L"SOSI Eksport", nullptr, 0);
-  Prepare(sheet, config, settings);
-  sheet.SetThemeRegister(L"VA-tema 2024");
-  ShowSheet(sheet);
-  EXPECT_EQ(HeaderBox(sheet, "QualityEdit").text(), QStringLiteral("10 1 1"));
-  EXPECT_EQ(HeaderBox(sheet, "YearEdit").text(), QStringLiteral("2024"));
-  EXPECT_EQ(HeaderBox(sheet, "MapIdEdit").text(), QStringLiteral("Lumiro VA"));
-  EXPECT_EQ(HeaderBox(sheet, "ThemeRegisterEdit").text(), QStringLiteral("VA-tema 2024"));
-  EXPECT_FALSE(HeaderBox(sheet, "ThemeRegisterEdit").isEnabled());
-}
