@@ -25,6 +25,7 @@ QStringList SplitChoices(const std::wstring& choices) {
 GridControl::GridControl(QWidget* parent) : QTableWidget(parent) {
   setItemDelegate(new DropDownDelegate(this));
   connect(this, &QTableWidget::itemChanged, this, &GridControl::OnItemChanged);
+  SetColCount(0);
   Initialize();
 }
 
@@ -64,6 +65,7 @@ void GridControl::SetColWidth(int first, int last, int width) {
 
 void GridControl::SetCellText(int row, int col, const std::wstring& text) {
   QTableWidgetItem* item = EnsureCell(row, col);
+  if (item == nullptr) return;
   writing_ = true;
   item->setData(kChoicesRole, QVariant());
   item->setFlags(item->flags() & ~Qt::ItemIsEditable);
@@ -73,6 +75,7 @@ void GridControl::SetCellText(int row, int col, const std::wstring& text) {
 
 void GridControl::SetDropDownCell(int row, int col, const std::wstring& choices, const std::wstring& text) {
   QTableWidgetItem* item = EnsureCell(row, col);
+  if (item == nullptr) return;
   writing_ = true;
   item->setData(kChoicesRole, SplitChoices(choices));
   if (item->flags() & Qt::ItemIsEnabled) item->setFlags(kDataCellFlags | Qt::ItemIsEditable);
@@ -156,6 +159,7 @@ QTableWidgetItem* GridControl::CellItem(int row, int col) const {
 }
 
 QTableWidgetItem* GridControl::EnsureCell(int row, int col) {
+  if (row < 0 || col < 0) return nullptr;
   if (col > GetColCount()) SetColCount(col);
   if (row > rowCount()) {
     const int oldRows = rowCount();

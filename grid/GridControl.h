@@ -36,6 +36,7 @@ class GridControl : public QTableWidget {
   // Gives columns first to last (the header column is 0) the width.
   void SetColWidth(int first, int last, int width);
 
+  // Writing to a negative row or column does nothing.
   void SetCellText(int row, int col, const std::wstring& text);
   // `choices` holds the entries separated by line feeds. The text is
   // written as given, also when it is not one of the choices.
@@ -68,6 +69,7 @@ class GridControl : public QTableWidget {
   };
 
   QTableWidgetItem* CellItem(int row, int col) const;
+  // Grows the grid to hold the cell; null for a negative row or column.
   QTableWidgetItem* EnsureCell(int row, int col);
   QTableWidgetItem* NewPlainItem(int col) const;
   // Gives every cell added since the grid had oldRows rows and oldColumns

@@ -20,8 +20,10 @@ void UserSets(GridControl& grid, int row, int col, const QString& text) {
 
 TEST(GridControl, WritingBeyondTheLastRowOrColumnGrowsTheGrid) {
   GridControl grid;
-  grid.SetColCount(2);
+  EXPECT_EQ(grid.GetColCount(), 0);
+  grid.SetCellText(-1, 1, L"utenfor");
   EXPECT_EQ(grid.GetRowCount(), 0);
+  grid.SetColCount(2);
   grid.SetCellText(3, 4, L"Kum");
   EXPECT_EQ(grid.GetRowCount(), 3);
   EXPECT_EQ(grid.GetColCount(), 4);
