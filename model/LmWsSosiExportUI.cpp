@@ -2,6 +2,9 @@
 
 #include "LoadedModelSets.h"
 
-LmWsSosiExportUI::LmWsSosiExportUI() = default;
+#include "ComRuntime.h"
 
-LmWsSosiExportUI::~LmWsSosiExportUI() = default;
+// A failing CoInitialize does not stop the run, and its pair is called anyway.
+LmWsSosiExportUI::LmWsSosiExportUI() { CoInitialize(nullptr); }
+
+LmWsSosiExportUI::~LmWsSosiExportUI() { CoUninitialize(); }

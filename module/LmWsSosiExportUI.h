@@ -1,5 +1,6 @@
 #pragma once
-// The run controller of one export: it lives for one Export call, loads the
+// The run controller of one export: it lives for one Export call (COM is
+// initialised for its lifetime), runs the export, loads the
 // network model, lets the user pick trench paths, collects what the dialog
 // maps, assembles the devices to export and reads the overview CSV files.
 
@@ -22,6 +23,13 @@ class LmWsSosiExportUI {
   virtual ~LmWsSosiExportUI();
   LmWsSosiExportUI(const LmWsSosiExportUI&) = delete;
   LmWsSosiExportUI& operator=(const LmWsSosiExportUI&) = delete;
+
+  // One export, from the model path to the writer call. False for every exit
+  // before the writer is called (no model, no trench paths, dialog cancelled).
+  bool ExportRun(const std::wstring& modelPath, const std::wstring& selectionText);
+
+  // The "Open Ws model" dialog; empty when the user cancels.
+  static std::wstring ChooseModelFile();
 
   // Reads the model file and maps it. On success `deviceSet` (owned by the
   // caller) and `nodeLinks` are set, both null on entry, and so are the trench

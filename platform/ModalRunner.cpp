@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <stdexcept>
 
 namespace platform {
@@ -76,6 +77,21 @@ int ModalRunner::PendingScripts() { return static_cast<int>(g_scripts.size()); }
 void ModalRunner::ClearScripts() { g_scripts.clear(); }
 const std::deque<QString>& ModalRunner::History() { return g_history; }
 void ModalRunner::ClearHistory() { g_history.clear(); }
+
+int AnswerFileDialog(QDialog& dialog, const QStringList& files) {
+  auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+  if (edit == nullptr) return QDialog::Rejected;
+  QString text;
+  if (files.size() == 1) {
+    text = files.front();
+  } else {
+    for (const QString& file : files) text += QLatin1Char('"') + file + QStringLiteral("\" ");
+  }
+  edit->setText(text.trimmed());
+  QMetaObject::invokeMethod(&dialog, "accept");
+  QCoreApplication::processEvents();
+  return dialog.result();
+}
 
 ScriptedDialogs::ScriptedDialogs() {
   ModalRunner::ClearScripts();

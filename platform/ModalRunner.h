@@ -8,6 +8,7 @@
 // three cases.
 
 #include <QString>
+#include <QStringList>
 #include <deque>
 #include <functional>
 #include <map>
@@ -46,6 +47,13 @@ class ModalRunner {
   // Confirms a dialog as a user who changes nothing and presses OK.
   static int ConfirmUnchanged(QDialog& dialog);
 };
+
+// Answers a file dialog as a user who types the file names into its name
+// field and presses the accept button: several names are quoted and
+// separated by blanks, absolute paths allowed. Gives the dialog's result
+// (Rejected when the dialog refuses the names, e.g. a file that does not
+// exist in an open dialog).
+int AnswerFileDialog(QDialog& dialog, const QStringList& files);
 
 // Queues scripts for one test and clears whatever is left when it ends.
 class ScriptedDialogs {

@@ -1,0 +1,129 @@
+// The export run: model, trench paths, settings, dialog, settings stored
+// beside the model, device set, overview files, and the writer.
+
+#include <QApplication>
+#include <memory>
+
+#include "CSosiExportException.h"
+#include "CSosiExportPropertySheet.h"
+#include "HostConsole.h"
+#include "LmEnvironment.h"
+#include "LmWsSosiExportUI.h"
+#include "LmWsSosiMapper.h"
+#include "LwcNodePointObjectLinkSet.h"
+#include "LwdDeviceSet.h"
+#include "SOSIMapperData.h"
+#include "SOSIMapperDataReader.h"
+#include "SOSIMapperDataWriter.h"
+#include "WinFile.h"
+#include "WinPath.h"
+#include "WinText.h"
+
+namespace {
+
+constexpr size_t kAlertBuffer = 1024;
+constexpr size_t kMaxPath = 260;
+const wchar_t* const kDefaultSettingsTemplate = L"<APPATH>\\WaterSewer\\Config\\<CURRENTCONFIG>\\SOSIExport.cfg.xml";
+const wchar_t* const kConfigFolderTemplate = L"<APPATH>\\WaterSewer\\Config\\<CURRENTCONFIG>\\";
+
+// "<drive><folder>WSConfig/<name>.SOSIExport.cfg.xml"; empty when a part or
+// the whole is longer than the module's path buffers allow.
+std::wstring ModelSettingsPath(const std::wstring& modelPath) {
+  platform::SplitPathResult parts;
+  if (!platform::SplitPath(modelPath, parts)) return {};
+  const std::wstring path = platform::FormatWide(kMaxPath + 1, L"%s%s%s/%s%s%s", parts.drive.c_str(),
+                                                 parts.dir.c_str(), L"WSConfig", parts.fname.c_str(),
+                                                 L".SOSIExport.cfg", L".xml");
+  if (path.size() >= kMaxPath) return {};
+  return path;
+}
+
+std::unique_ptr<SOSIMapperData> ReadSettings(const std::wstring& modelSettingsPath) {
+  if (auto settings = LoadSOSIMapperData(modelSettingsPath)) return settings;
+  if (auto settings = LoadSOSIMapperData(LmEnBuildFilename(kDefaultSettingsTemplate, 0, 0))) return settings;
+  return std::make_unique<SOSIMapperData>();
+}
+
+void Alert(const wchar_t* format, const std::wstring& argument) {
+  acedAlert(platform::FormatWide(kAlertBuffer, format, argument.c_str()).c_str());
+}
+
+}  // namespace
+
+bool LmWsSosiExportUI::ExportRun(const std::wstring& givenModelPath, const std::wstring& selectionText) {
+  const std::wstring modelPath = givenModelPath.empty() ? ChooseModelFile() : givenModelPath;
+  if (modelPath.empty()) return false;
+
+  LwdDeviceSet* loadedDevices = nullptr;
+  LwcNodePointObjectLinkSet* nodeLinks = nullptr;
+  const bool loaded = LoadModel(modelPath, loadedDevices, nodeLinks);
+  std::unique_ptr<LwdDeviceSet> modelDevices(loadedDevices);
+  if (!loaded) return false;
+  if (TrenchTopology() == nullptr) return false;
+
+  std::vector<int> selectedIds;
+  if (!SelectTrenchPaths(selectionText, selectedIds)) return false;
+
+  const std::wstring settingsPath = ModelSettingsPath(modelPath);
+  if (settingsPath.empty()) {
+    Alert(L"Can not use %s\n\nThe path is too long for the settings file beside it", modelPath);
+    return false;
+  }
+  std::unique_ptr<SOSIMapperData> settings = ReadSettings(settingsPath);
+
+  CSosiExportPropertySheet sheet(L"SOSI Eksport", QApplication::activeWindow(), 0);
+  sheet.SetConfigFolder(LmEnBuildFilename(kConfigFolderTemplate, 0, 0));
+  sheet.SetData(settings.get());
+  sheet.SetThemeRegister(L"");
+  sheet.LoadFeatureGroups();
+
+  std::vector<std::wstring> pipeNames;
+  std::vector<std::wstring> typeNames;
+  MaterialPairs materials;
+  CollectModelValues(modelDevices.get(), pipeNames, typeNames, materials);
+  sheet.SetPipeModelValues(pipeNames);
+  sheet.SetConnectionModelValues(typeNames);
+  sheet.SetMaterialModelValues(materials);
+
+  if (sheet.DoModal() != 1) return false;
+  sheet.GetData(settings.get());
+
+  if (!SaveSOSIMapperData(*settings, settingsPath)) {
+    Alert(L"Can not save default values to file %s\n\nSosi-export will continue", settingsPath);
+  }
+
+  LmWsSosiMapper mapper;
+  mapper.SetSOSIFileFormat(static_cast<LmWsSosiMapper::eSOSIFileFormat>(settings->FileFormat));
+  const std::map<std::wstring, long> reserved;
+  SectionChainList sectionChains;
+  auto exportDevices = std::make_unique<LwdDeviceSet>();
+  AssembleDeviceSet(exportDevices.get(), sectionChains, modelDevices.get(), selectedIds, nodeLinks);
+
+  PointObjectTagMap pointObjectTags;
+  PipeTagMap pipeTags;
+  PipeRuns pipeRuns;
+  if (settings->FileFormat == kGeminiFileFormat && UseOverviewFiles()) {
+    std::vector<std::wstring> overviewFiles;
+    ChooseOverviewFiles(overviewFiles);
+    ReadOverviewFiles(exportDevices.get(), overviewFiles, sectionChains, pointObjectTags, pipeTags, pipeRuns);
+  }
+
+  SOSIMapperData& s = *settings;
+  try {
+    mapper.MapToSosi(s.FileName.c_str(), exportDevices.get(), nodeLinks, reserved, s.CurrentPipeTypes(),
+                     s.CurrentPipeUsage(), s.CurrentPipeMethod(), s.CurrentPipeSupply(), s.CurrentPipeMaterials(),
+                     s.CurrentPipeMaterialsProductStandard(), s.CurrentConnectionTypes(),
+                     s.CurrentConnectionUsage(), s.CurrentConnectionMethod(), &pointObjectTags, &pipeTags,
+                     &pipeRuns, s.CoordinateSystem.c_str(), s.Date.c_str(), s.Projection.c_str(),
+                     s.Quality.c_str(), s.Owner.c_str(), s.Producer.c_str(), s.MapId.c_str(), s.NetLevel.c_str(),
+                     s.Status.c_str(), s.Year.c_str(), s.StatusPipe.c_str(), s.StatusConnection.c_str(),
+                     s.GeometryQualityXY.c_str(), s.GeometryQualityZ.c_str());
+  } catch (CSosiExportException* e) {
+    if (e != nullptr) {
+      const std::unique_ptr<CSosiExportException> owned(e);
+      _wremove(owned->getFileName());
+      Alert(L"Can not open %s\n\nAcces is denied", owned->getFileName());
+    }
+  }
+  return true;
+}

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QFileDialog>
+
+#include "ModalRunner.h"
+#include "TempDir.h"
+
+using platform::ModalRunner;
+using platform::ScriptedDialogs;
+using platform::SessionKind;
+
+namespace {
+
+struct NamedDialog : QDialog {
+  explicit NamedDialog(const char* name) { setObjectName(QString::fromLatin1(name)); }
+};
+
+}  // namespace
+
+TEST(ModalRunner, ScriptsAnswerDialogsInOrderAndSeeThemShown) {
+  ScriptedDialogs scripts;
+  bool wasVisible = false;
+  scripts.Then("First", [&](QDialog& d) {
+    wasVisible = d.isVisible();
+    return int(QDialog::Rejected);
+  });
+  scripts.Then("Second", [](QDialog&) { return int(QDialog::Accepted); });
+  NamedDialog first("First"), second("Second");
+  EXPECT_EQ(ModalRunner::Run(first), QDialog::Rejected);
+  EXPECT_TRUE(wasVisible);
+  EXPECT_FALSE(first.isVisible());
+  EXPECT_EQ(ModalRunner::Run(second), QDialog::Accepted);
+  EXPECT_EQ(scripts.Pending(), 0);
+  EXPECT_EQ(ModalRunner::History(), (std::deque<QString>{"First", "Second"}));
+}
+
+TEST(ModalRunner, AScriptForAnotherDialogFailsLoudly) {
+  ScriptedDialogs scripts;
+  scripts.Then("Expected", [](QDialog&) { return int(QDialog::Accepted); });
+  NamedDialog other("Other");
+  EXPECT_THROW(ModalRunner::Run(other), std::logic_error);
+}
+
+TEST(ModalRunner, BatchConfirmsUnchangedUnlessTheHostAnswers) {
+  ScriptedDialogs scripts;
+  ModalRunner::SetSession(SessionKind::Batch);
+  NamedDialog plain("Plain");
+  EXPECT_EQ(ModalRunner::Run(plain), QDialog::Accepted);
+
+  ModalRunner::SetBatchAnswer("Answered", [](QDialog&) { return int(QDialog::Rejected); });
+  NamedDialog answered("Answered");
+  EXPECT_EQ(ModalRunner::Run(answered), QDialog::Rejected);
+  ModalRunner::ClearBatchAnswers();
+  EXPECT_EQ(ModalRunner::Run(answered), QDialog::Accepted);
+}
+
+TEST(ModalRunner, FileDialogsTakeTypedNames) {
+  TempDir dir;
+  const auto a = dir.Write("kummer.csv", "");
+  const auto b = dir.Write("sub/ledninger.csv", "");
+  QFileDialog open(nullptr, "Velg", QString(), "CSV file (Comma delimited) (*.csv)");
+  open.setOption(QFileDialog::DontUseNativeDialog);
+  open.setFileMode(QFileDialog::ExistingFiles);
+  open.show();
+  const QStringList files{QString::fromStdString(a.string()), QString::fromStdString(b.string())};
+  EXPECT_EQ(platform::AnswerFileDialog(open, files), QDialog::Accepted);
+  EXPECT_EQ(open.selectedFiles(), files);
+
+  QFileDialog missing(nullptr, "Velg");
+  missing.setOption(QFileDialog::DontUseNativeDialog);
+  missing.setFileMode(QFileDialog::ExistingFile);
+  missing.show();
+  EXPECT_EQ(platform::AnswerFileDialog(missing, {QString::fromStdString(dir.File("nope.csv").string())}),
+            QDialog::Rejected);
+}
