@@ -15,6 +15,13 @@ bool AtomicFile::Open(const std::string& target) {
   Discard();
   target_ = target;
   failed_ = false;
+  // A read-only file is protected, as on Windows: it is not replaced even
+  // though its folder would allow the rename.
+  struct stat existing {};
+  if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) && (existing.st_mode & S_IWUSR) == 0) {
+    errno = EACCES;
+    return false;
+  }
   std::string pattern = target + ".tmpXXXXXX";
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');

@@ -18,7 +18,7 @@ class AtomicFile {
   AtomicFile& operator=(const AtomicFile&) = delete;
 
   // Creates the temporary file beside `target` (UTF-8 path). False when the
-  // folder does not exist or cannot be written.
+  // folder does not exist or cannot be written, or the target is read-only.
   bool Open(const std::string& target);
   bool Write(std::string_view bytes);
   // Flushes, syncs, closes and renames over the target.

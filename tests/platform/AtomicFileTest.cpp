@@ -70,3 +70,13 @@ TEST(AtomicFile, KeepsThePermissionsOfTheReplacedFile) {
   EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
+
+TEST(AtomicFile, ReadOnlyTargetIsNotReplaced) {
+  TempDir dir;
+  const auto target = dir.Write("vern.sos", "protected");
+  fs::permissions(target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  platform::AtomicFile file;
+  EXPECT_FALSE(file.Open(target.string()));
+  EXPECT_EQ(ReadBytes(target), "protected");
+  EXPECT_EQ(CountFiles(dir.Path()), 1u);
+}
