@@ -24,6 +24,8 @@ CSosiExportPropertySheet::CSosiExportPropertySheet(const std::wstring& caption, 
   setWindowTitle(ToQString(caption));
   ui_->SheetButtons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OkButton"));
   ui_->SheetButtons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelButton"));
+  // The dialog speaks Norwegian whatever translations the machine has.
+  ui_->SheetButtons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Avbryt"));
   for (PropertyPage* page : std::initializer_list<PropertyPage*>{header_.get(), pipeTypes_.get(), connectionTypes_.get()}) {
     ui_->SheetTabs->addTab(page, page->Title());
   }
