@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <stdexcept>
 
@@ -80,7 +82,19 @@ void ModalRunner::ClearHistory() { g_history.clear(); }
 
 int AnswerFileDialog(QDialog& dialog, const QStringList& files) {
   auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-  if (edit == nullptr) return QDialog::Rejected;
+  if (edit == nullptr || files.isEmpty()) return QDialog::Rejected;
+  // The file dialog asks its own modal questions (a file that does not exist,
+  // a file to overwrite); answer them here so that nothing waits for a user.
+  if (auto* fileDialog = qobject_cast<QFileDialog*>(&dialog)) {
+    const auto mode = fileDialog->fileMode();
+    if (fileDialog->acceptMode() == QFileDialog::AcceptOpen &&
+        (mode == QFileDialog::ExistingFile || mode == QFileDialog::ExistingFiles)) {
+      for (const QString& file : files) {
+        if (!QFileInfo(file).isFile()) return QDialog::Rejected;
+      }
+    }
+    if (fileDialog->acceptMode() == QFileDialog::AcceptSave) fileDialog->setOption(QFileDialog::DontConfirmOverwrite);
+  }
   QString text;
   if (files.size() == 1) {
     text = files.front();

@@ -52,7 +52,7 @@ class ModalRunner {
 // field and presses the accept button: several names are quoted and
 // separated by blanks, absolute paths allowed. Gives the dialog's result
 // (Rejected when the dialog refuses the names, e.g. a file that does not
-// exist in an open dialog).
+// exist in an open dialog). Overwriting an existing file is taken as meant.
 int AnswerFileDialog(QDialog& dialog, const QStringList& files);
 
 // Queues scripts for one test and clears whatever is left when it ends.

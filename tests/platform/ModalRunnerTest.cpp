@@ -73,4 +73,12 @@ TEST(ModalRunner, FileDialogsTakeTypedNames) {
   missing.show();
   EXPECT_EQ(platform::AnswerFileDialog(missing, {QString::fromStdString(dir.File("nope.csv").string())}),
             QDialog::Rejected);
+
+  const auto existing = dir.Write("ut.sos", "old");
+  QFileDialog save(nullptr, "Lagre");
+  save.setOption(QFileDialog::DontUseNativeDialog);
+  save.setAcceptMode(QFileDialog::AcceptSave);
+  save.show();
+  EXPECT_EQ(platform::AnswerFileDialog(save, {QString::fromStdString(existing.string())}), QDialog::Accepted);
+  EXPECT_EQ(save.selectedFiles(), QStringList{QString::fromStdString(existing.string())});
 }
