@@ -15,6 +15,7 @@
 #include "SOSIMapperData.h"
 #include "SOSIMapperDataReader.h"
 #include "SOSIMapperDataWriter.h"
+#include "StageTimings.h"
 #include "WinFile.h"
 #include "WinPath.h"
 #include "WinText.h"
@@ -54,6 +55,9 @@ bool LmWsSosiExportUI::ExportRun(const std::wstring& givenModelPath, const std::
   const std::wstring modelPath = givenModelPath.empty() ? ChooseModelFile() : givenModelPath;
   if (modelPath.empty()) return false;
 
+  // Declared before every working object, so "release" covers freeing them.
+  platform::StageTimings stages = platform::StageTimings::FromEnvironment("SOSI_EXPORT_TIMINGS");
+  stages.Begin("load");
   LwdDeviceSet* loadedDevices = nullptr;
   LwcNodePointObjectLinkSet* nodeLinks = nullptr;
   const bool loaded = LoadModel(modelPath, loadedDevices, nodeLinks);
@@ -61,9 +65,11 @@ bool LmWsSosiExportUI::ExportRun(const std::wstring& givenModelPath, const std::
   if (!loaded) return false;
   if (TrenchTopology() == nullptr) return false;
 
+  stages.Begin("path selection");
   std::vector<int> selectedIds;
   if (!SelectTrenchPaths(selectionText, selectedIds)) return false;
 
+  stages.Begin("dialog set-up");
   const std::wstring settingsPath = ModelSettingsPath(modelPath);
   if (settingsPath.empty()) {
     Alert(L"Can not use %s\n\nThe path is too long for the settings file beside it", modelPath);
@@ -77,21 +83,26 @@ bool LmWsSosiExportUI::ExportRun(const std::wstring& givenModelPath, const std::
   sheet.SetThemeRegister(L"");
   sheet.LoadFeatureGroups();
 
+  stages.Begin("value collection");
   std::vector<std::wstring> pipeNames;
   std::vector<std::wstring> typeNames;
   MaterialPairs materials;
   CollectModelValues(modelDevices.get(), pipeNames, typeNames, materials);
+  stages.Begin("dialog set-up");
   sheet.SetPipeModelValues(pipeNames);
   sheet.SetConnectionModelValues(typeNames);
   sheet.SetMaterialModelValues(materials);
 
+  stages.Begin("dialog");
   if (sheet.DoModal() != 1) return false;
   sheet.GetData(settings.get());
 
+  stages.Begin("settings save");
   if (!SaveSOSIMapperData(*settings, settingsPath)) {
     Alert(L"Can not save default values to file %s\n\nSosi-export will continue", settingsPath);
   }
 
+  stages.Begin("device set assembly");
   LmWsSosiMapper mapper;
   mapper.SetSOSIFileFormat(static_cast<LmWsSosiMapper::eSOSIFileFormat>(settings->FileFormat));
   const std::map<std::wstring, long> reserved;
@@ -102,12 +113,14 @@ bool LmWsSosiExportUI::ExportRun(const std::wstring& givenModelPath, const std::
   PointObjectTagMap pointObjectTags;
   PipeTagMap pipeTags;
   PipeRuns pipeRuns;
+  stages.Begin("overview step");
   if (settings->FileFormat == kGeminiFileFormat && UseOverviewFiles()) {
     std::vector<std::wstring> overviewFiles;
     ChooseOverviewFiles(overviewFiles);
     ReadOverviewFiles(exportDevices.get(), overviewFiles, sectionChains, pointObjectTags, pipeTags, pipeRuns);
   }
 
+  stages.Begin("writing");
   SOSIMapperData& s = *settings;
   try {
     mapper.MapToSosi(s.FileName.c_str(), exportDevices.get(), nodeLinks, reserved, s.CurrentPipeTypes(),
@@ -125,5 +138,6 @@ bool LmWsSosiExportUI::ExportRun(const std::wstring& givenModelPath, const std::
       Alert(L"Can not open %s\n\nAcces is denied", owned->getFileName());
     }
   }
+  stages.Begin("release");
   return true;
 }
