@@ -3,7 +3,6 @@
 // with the shipped configuration folder and the values of a small network.
 
 #include <QApplication>
-#include <QBuffer>
 #include <QDialog>
 #include <QPixmap>
 #include <QTabWidget>
@@ -12,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "AtomicFile.h"
 #include "CSosiExportPropertySheet.h"
 #include "LmEnvironment.h"
 #include "ModalRunner.h"
+#include "PngFile.h"
 #include "SOSIMapperData.h"
 
 namespace {
@@ -85,15 +84,6 @@ SOSIMapperData ExampleSettings(const std::wstring& folder, int format) {
   return settings;
 }
 
-bool WritePng(const QPixmap& pixmap, const std::string& path) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  if (!pixmap.save(&buffer, "PNG")) return false;
-  platform::AtomicFile file;
-  return file.Open(path) && file.Write(std::string_view(bytes.constData(), bytes.size())) && file.Commit();
-}
-
 // Shows the sheet as an export run does and grabs each of its pages.
 bool RenderVariant(const std::wstring& folder, int format, const std::string& variantName,
                    const std::string& outputFolder) {
@@ -115,7 +105,7 @@ bool RenderVariant(const std::wstring& folder, int format, const std::string& va
       tabs->setCurrentIndex(page);
       for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
       const std::string path = outputFolder + "/" + pageNames[page] + "-" + variantName + ".png";
-      if (!WritePng(dialog.grab(), path)) {
+      if (!platform::SavePng(dialog.grab(), path)) {
         std::fprintf(stderr, "dialog-screenshots: cannot write %s\n", path.c_str());
         written = false;
       }

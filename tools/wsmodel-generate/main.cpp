@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
   std::string overviewDir;
   app.add_option("--pipes", pipes, "number of pipes")->required()->check(CLI::Range(std::int64_t{0}, wsmodel::NetworkGenerator::kMaxPipes));
   app.add_option("--seed", seed, "seed; the same seed gives the same network")->required();
-  app.add_option("--out", out, "model file to write")->required();
+  app.add_option("-o,--out", out, "model file to write")->required();
   app.add_option("--overview-dir", overviewDir, "folder for Kumoversikt.csv and Ledningsoversikt.csv")
       ->check(CLI::ExistingDirectory);
   CLI11_PARSE(app, argc, argv);
