@@ -6,6 +6,16 @@
 #include <cstring>
 
 namespace platform {
+namespace {
+
+// With to_chars: the process locale may use a decimal comma.
+std::string Seconds(double seconds) {
+  char number[32];
+  const auto end = std::to_chars(number, number + sizeof number, seconds, std::chars_format::fixed, 3).ptr;
+  return std::string(number, end);
+}
+
+}  // namespace
 
 StageTimings::StageTimings(bool enabled, std::FILE* out) : enabled_(enabled && out != nullptr), out_(out) {}
 
@@ -17,11 +27,9 @@ StageTimings StageTimings::FromEnvironment(const char* variable) {
 StageTimings::~StageTimings() {
   if (!enabled_) return;
   EndCurrent();
-  for (const auto& [name, seconds] : seconds_) {
-    // Written with to_chars: the process locale may use a decimal comma.
-    char number[32];
-    const auto end = std::to_chars(number, number + sizeof number, seconds, std::chars_format::fixed, 3).ptr;
-    std::fprintf(out_, "timing: %s %.*s s\n", name.c_str(), static_cast<int>(end - number), number);
+  for (const Stage& stage : stages_) {
+    std::fprintf(out_, "timing: %s %s s, cpu %s s\n", stage.name.c_str(), Seconds(stage.wall).c_str(),
+                 Seconds(stage.cpu).c_str());
   }
   std::fflush(out_);
 }
@@ -30,16 +38,18 @@ void StageTimings::Begin(const char* stage) {
   if (!enabled_) return;
   EndCurrent();
   const auto known =
-      std::find_if(seconds_.begin(), seconds_.end(), [&](const auto& entry) { return entry.first == stage; });
-  current_ = static_cast<std::size_t>(known - seconds_.begin());
-  if (known == seconds_.end()) seconds_.emplace_back(stage, 0.0);
+      std::find_if(stages_.begin(), stages_.end(), [&](const Stage& entry) { return entry.name == stage; });
+  current_ = static_cast<std::size_t>(known - stages_.begin());
+  if (known == stages_.end()) stages_.push_back({stage});
   running_ = true;
   start_ = Clock::now();
+  cpuStart_ = std::clock();
 }
 
 void StageTimings::EndCurrent() {
   if (!running_) return;
-  seconds_[current_].second += std::chrono::duration<double>(Clock::now() - start_).count();
+  stages_[current_].wall += std::chrono::duration<double>(Clock::now() - start_).count();
+  stages_[current_].cpu += static_cast<double>(std::clock() - cpuStart_) / CLOCKS_PER_SEC;
   running_ = false;
 }
 
