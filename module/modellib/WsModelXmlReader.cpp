@@ -284,9 +284,17 @@ class Reader {
     return Parse<T>(node, attribute.name(), Trimmed(attribute.value()));
   }
 
+  // Coordinates and heights. Beyond a million kilometres a value is no place
+  // on Earth, and whole centimetres of it would no longer fit the integers
+  // that the SOSI file is written with.
   static double Number(const pugi::xml_node& node, const pugi::xml_attribute& attribute) {
+    constexpr double kFarthest = 1e9;
     const double value = Parse<double>(node, attribute.name(), Trimmed(attribute.value()));
     if (!std::isfinite(value)) BadNumber(node, attribute.name(), attribute.value());
+    if (std::fabs(value) > kFarthest) {
+      Fail(node, std::string(attribute.name()) + " " + std::string(Trimmed(attribute.value())) +
+                     " is out of range (more than 1e9 metres)");
+    }
     return value;
   }
 

@@ -121,6 +121,13 @@ TEST(ModelErrors, NumbersThatDoNotParse) {
   ExpectRejected(kHead + "  <Device id=\"801\" class=\"3b70\"/>\n" + kTail, 3, "bad number \"3b70\" in class");
 }
 
+TEST(ModelErrors, CoordinatesThatAreNoPlaceOnEarth) {
+  ExpectRejected(kHead + "  <Hydrant id=\"1\" x=\"1e300\" y=\"2\"/>\n" + kTail, 3,
+                 "x 1e300 is out of range (more than 1e9 metres)");
+  ExpectRejected(kHead + kTwoManholes + Segment("", "<V x=\"10\" y=\"20\"/><V x=\"30\" y=\"40\" z=\"-2e9\"/>") + kTail,
+                 6, "z -2e9 is out of range (more than 1e9 metres)");
+}
+
 TEST(ModelErrors, IdThatIsNotPositive) {
   ExpectRejected(kHead + "  <Valve id=\"0\" name=\"V1\"/>\n" + kTail, 3, "id 0 is not a positive id");
 }
