@@ -10,6 +10,15 @@
 
 class LmWsSosiExportFileFormatData {
  public:
+  // A value type with a virtual reader: copies and moves stay as the
+  // compiler makes them, and the destructor is virtual with the reader.
+  LmWsSosiExportFileFormatData() = default;
+  virtual ~LmWsSosiExportFileFormatData() = default;
+  LmWsSosiExportFileFormatData(const LmWsSosiExportFileFormatData&) = default;
+  LmWsSosiExportFileFormatData& operator=(const LmWsSosiExportFileFormatData&) = default;
+  LmWsSosiExportFileFormatData(LmWsSosiExportFileFormatData&&) = default;
+  LmWsSosiExportFileFormatData& operator=(LmWsSosiExportFileFormatData&&) = default;
+
   int Index = 0;
   std::wstring Name = L"SOSISImplified";
   std::wstring DisplayName = L"SOSI, Simplified";
