@@ -3,6 +3,7 @@
 #include <ini.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <optional>
 
 #include "WideText.h"
@@ -61,7 +62,10 @@ std::size_t GetPrivateProfileStringW(const wchar_t* section, const wchar_t* key,
   if (section != nullptr && key != nullptr && fileName != nullptr) {
     KeyQuery query{section, key, std::nullopt};
     UseWindowsProfileRules();
-    ini_parse(ToUtf8(fileName).c_str(), OnEntry, &query);
+    const std::string file = ToUtf8(fileName);
+    // Only a regular file is read: a pipe or a device in its place would never end.
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(file, ec)) ini_parse(file.c_str(), OnEntry, &query);
     if (query.value) result = WithoutEnclosingQuotes(*query.value);
   }
   const std::size_t count = std::min(result.size(), bufferSize - 1);

@@ -1,6 +1,7 @@
 #include "XmlAccess.h"
 
 #include <cwctype>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 #include <sstream>
@@ -137,6 +138,13 @@ bool XmlDocument::load(const std::wstring& path) {
   pool_ = pugi::xml_node();
   lastLoadError_.clear();
   const std::string file = ToUtf8(path);
+  // Only a regular file is read: a pipe in its place would block the open,
+  // and a device such as /dev/zero would never end.
+  std::error_code ec;
+  if (std::filesystem::exists(file, ec) && !std::filesystem::is_regular_file(file, ec)) {
+    lastLoadError_ = "not a regular file";
+    return false;
+  }
   std::ifstream in(file, std::ios::binary);
   if (!in) {
     lastLoadError_ = "cannot open file";

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 
@@ -34,6 +35,15 @@ TEST(IniFile, MissingFileSectionOrKeyGivesTheDefaultWithoutTrailingBlanks) {
   EXPECT_EQ(Read(file, L"Nope", L"Key", L"x"), L"x");
   EXPECT_EQ(Read(file, L"Defaults", L"Nope", L" x"), L" x");
   EXPECT_EQ(Read(file, L"Defaults", L"Nope", nullptr), L"");
+}
+
+TEST(IniFile, PipesAndDevicesAreNotReadAndGiveTheDefault) {
+  TempDir dir;
+  const auto pipe = dir.File("pipe.ini");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_EQ(Read(pipe, L"Defaults", L"Key", L"fallback"), L"fallback");
+  std::filesystem::create_symlink("/dev/zero", dir.File("zero.ini"));
+  EXPECT_EQ(Read(dir.File("zero.ini"), L"Defaults", L"Key", L"fallback"), L"fallback");
 }
 
 TEST(IniFile, FirstOccurrenceWinsAndOnlyLeadingSemicolonsComment) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "TempDir.h"
 #include "XmlAccess.h"
@@ -69,6 +70,18 @@ TEST(XmlAccess, LoadFailsQuietlyOnBadFiles) {
   EXPECT_FALSE(doc.load(dir.Write("t3.xml", "").wstring()));
   EXPECT_FALSE(doc.load(dir.Write("t4.xml", "<R>\n<A>\n</R>").wstring()));
   EXPECT_NE(doc.LastLoadError().find("line 3"), std::string::npos);
+}
+
+TEST(XmlAccess, LoadRefusesPipesAndDevicesWithoutWaiting) {
+  TempDir dir;
+  XmlDocument doc;
+  ASSERT_EQ(doc.Create(), kXmlOk);
+  const auto pipe = dir.File("pipe.xml");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_FALSE(doc.load(pipe.wstring()));  // opening it would wait for a writer
+  EXPECT_EQ(doc.LastLoadError(), "not a regular file");
+  std::filesystem::create_symlink("/dev/zero", dir.File("zero.xml"));
+  EXPECT_FALSE(doc.load(dir.File("zero.xml").wstring()));  // reading it would never end
 }
 
 TEST(XmlAccess, EntityDefinitionsAreNotExpanded) {
