@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <filesystem>
 #include <iostream>
 
 #ifndef SOSI_EXPORT_VERSION
@@ -26,8 +27,17 @@ std::optional<int> ParseHostOptions(int argc, char** argv, HostOptions& options)
   std::vector<std::string> paths;
   auto* pathsOption = app.add_option("--paths", paths, "Trench paths left selected, by name (default: all)")
                           ->delimiter(',');
+  // The file dialog lets a user choose regular files only; a pipe or a device
+  // here would make the whole choice fail without a word.
+  const CLI::Validator regularFile(
+      [](std::string& file) {
+        std::error_code ec;
+        if (std::filesystem::is_regular_file(file, ec)) return std::string();
+        return std::filesystem::exists(file, ec) ? "Not a regular file: " + file : "File does not exist: " + file;
+      },
+      "FILE");
   app.add_option("--overview", options.overview, "Overview CSV files chosen in the overview file dialog")
-      ->check(CLI::ExistingFile);
+      ->check(regularFile);
   std::vector<std::string> headers;
   app.add_option("--header", headers, "FIELD=VALUE typed into a header page field: CoordinateSystem, Projection, "
                                       "Date, Quality, MapId, Producer, Owner, Year");
