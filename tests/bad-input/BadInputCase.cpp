@@ -52,7 +52,7 @@ Number ParseNumber(std::string_view text, const std::string& where) {
 }
 
 const std::set<std::string, std::less<>> kSetupActions = {"config", "sample",  "write", "append",
-                                                           "mkdir",  "symlink", "chmod", "remove"};
+                                                           "mkdir",  "symlink", "chmod", "remove", "fifo"};
 
 // Expectations that are plain lists of texts or paths.
 const std::map<std::string, std::vector<std::string> BadInputCase::*, std::less<>> kTextLists = {

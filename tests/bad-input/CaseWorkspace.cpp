@@ -1,6 +1,7 @@
 #include "CaseWorkspace.h"
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -53,6 +54,9 @@ void CaseWorkspace::Apply(const CaseStep& step) {
   } else if (step.action == "mkdir") {
     need(1);
     fs::create_directories(PathOf(ops[0]));
+  } else if (step.action == "fifo") {
+    need(1);
+    if (::mkfifo(PathOf(ops[0]).c_str(), 0644) != 0) throw std::runtime_error("cannot make the pipe");
   } else if (step.action == "remove") {
     need(1);
     fs::remove_all(PathOf(ops[0]));
