@@ -1,0 +1,41 @@
+#pragma once
+// Works the windows on an X display as a user would, through xdotool: keys
+// and clicks go through the X server (XTEST) like those of a real keyboard
+// and mouse. Every step ends at the deadline, whatever the program does.
+
+#include <string>
+#include <vector>
+
+#include "BackgroundProcess.h"
+
+class ScreenUser {
+ public:
+  ScreenUser(std::string xdotool, std::string display, Deadline deadline);
+
+  // Waits until a window with exactly this title is shown; its id, or empty.
+  std::string WaitForWindow(const std::string& title);
+  // Runs one xdotool command chain ("windowfocus", id, "key", "Return", ...).
+  bool Do(const std::vector<std::string>& commands);
+  // Presses `key` until the window is gone: a dialog may take a moment to
+  // enable its button, as it does at its next idle moment.
+  bool PressUntilGone(const std::string& title, const std::string& key);
+
+  // What xdotool said when a step failed.
+  const std::string& Error() const { return error_; }
+
+ private:
+  struct Outcome {
+    bool ok = false;
+    bool saidNo = false;  // xdotool ran and answered "not found" (exit code 1)
+    std::string out;
+    std::string problem;
+  };
+  Outcome Run(const std::vector<std::string>& args);
+  bool Succeeded(const Outcome& outcome);
+  bool IsShown(const std::string& title);
+
+  std::string xdotool_;
+  std::string display_;
+  Deadline deadline_;
+  std::string error_;
+};
