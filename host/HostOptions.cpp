@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <iostream>
 
+#include "WideText.h"
+
 #ifndef SOSI_EXPORT_VERSION
 #define SOSI_EXPORT_VERSION "0"
 #endif
@@ -21,7 +23,16 @@ std::optional<int> ParseHostOptions(int argc, char** argv, HostOptions& options)
   app.add_option("MODEL", options.model, "Network model file (XML); without it the model file dialog opens");
   app.add_option("--selection-text", options.selectionText, "Prompt shown in the trench path selection dialog");
   app.add_flag("--batch", options.batch, "Show nothing: confirm every dialog unchanged, except what the options set");
-  app.add_option("--output", options.output, "SOSI file to write (as typed into \"SOSI fil\")");
+  // The dialogs' text fields hold Unicode only: a file name with bytes that are
+  // not UTF-8 would reach the file system changed, so it is refused here.
+  const CLI::Validator unicodeName(
+      [](std::string& file) {
+        const std::wstring wide = platform::FromUtf8(file);
+        const bool raw = std::any_of(wide.begin(), wide.end(), [](wchar_t c) { return c >= 0xDC80 && c <= 0xDCFF; });
+        return raw ? "Not a UTF-8 file name: " + file : std::string();
+      },
+      "UTF-8");
+  app.add_option("--output", options.output, "SOSI file to write (as typed into \"SOSI fil\")")->check(unicodeName);
   app.add_option("--format", options.format, "File format variant by position (0 SOSI, 1 GISLINE, 2 Gemini)")
       ->check(CLI::NonNegativeNumber);
   std::vector<std::string> paths;
@@ -37,7 +48,8 @@ std::optional<int> ParseHostOptions(int argc, char** argv, HostOptions& options)
       },
       "FILE");
   app.add_option("--overview", options.overview, "Overview CSV files chosen in the overview file dialog")
-      ->check(regularFile);
+      ->check(regularFile)
+      ->check(unicodeName);
   std::vector<std::string> headers;
   app.add_option("--header", headers, "FIELD=VALUE typed into a header page field: CoordinateSystem, Projection, "
                                       "Date, Quality, MapId, Producer, Owner, Year");
