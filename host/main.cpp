@@ -72,5 +72,9 @@ int main(int argc, char** argv) {
   progress.Finish();
   // The module's messages begin with a line feed; end the last one.
   std::cout << std::endl;
+  if (!exported && options.batch) {
+    std::cerr << (options.model.empty() ? "sosi-export: no model file given; nothing was exported\n"
+                                        : "sosi-export: nothing was exported\n");
+  }
   return exported ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 // beside the model, device set, overview files, and the writer.
 
 #include <QApplication>
+#include <filesystem>
 #include <memory>
 
 #include "CSosiExportException.h"
@@ -18,6 +19,7 @@
 #include "StageTimings.h"
 #include "WinFile.h"
 #include "WinPath.h"
+#include "WideText.h"
 #include "WinText.h"
 
 namespace {
@@ -39,8 +41,21 @@ std::wstring ModelSettingsPath(const std::wstring& modelPath) {
   return path;
 }
 
+// A settings file beside the model that cannot be read is replaced by the
+// run; keep the user's file beside it first so that nothing is lost.
+void KeepUnreadableSettings(const std::wstring& modelSettingsPath) {
+  std::error_code ec;
+  const std::filesystem::path file(platform::ToUtf8(modelSettingsPath));
+  if (!std::filesystem::is_regular_file(file, ec) || std::filesystem::file_size(file, ec) == 0) return;
+  const std::filesystem::path kept(file.string() + ".unreadable");
+  if (!std::filesystem::copy_file(file, kept, std::filesystem::copy_options::overwrite_existing, ec)) return;
+  acutPrintf(L"\nThe settings file %s could not be read; it is kept as %s.", modelSettingsPath.c_str(),
+             platform::FromUtf8(kept.string()).c_str());
+}
+
 std::unique_ptr<SOSIMapperData> ReadSettings(const std::wstring& modelSettingsPath) {
   if (auto settings = LoadSOSIMapperData(modelSettingsPath)) return settings;
+  KeepUnreadableSettings(modelSettingsPath);
   if (auto settings = LoadSOSIMapperData(LmEnBuildFilename(kDefaultSettingsTemplate, 0, 0))) return settings;
   return std::make_unique<SOSIMapperData>();
 }

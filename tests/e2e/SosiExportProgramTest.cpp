@@ -186,3 +186,15 @@ TEST_F(SosiExportProgram, NorwegianLettersInThePathWorkEndToEnd) {
   EXPECT_TRUE(fs::exists(dir_.File("Vågå/WSConfig/ledningsnett.SOSIExport.cfg.xml")));
   EXPECT_NE(r.out.find(sos.string()), std::string::npos) << "the path is printed as UTF-8";
 }
+
+TEST_F(SosiExportProgram, AnUnreadableSettingsFileIsKeptBeforeTheRunReplacesIt) {
+  const auto model = CopySample();
+  const std::string broken = "<SOSIMapperData><PipeTypes FileMode=\"to\"></SOSIMapperData>";
+  const auto settings = dir_.Write("net/WSConfig/Ledningsnett_Eksempel.SOSIExport.cfg.xml", broken);
+  const ProgramResult r = Run({model.string(), "--batch", "--output", dir_.File("ut.sos").string()});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(ReadBytes(settings.string() + ".unreadable"), broken);
+  EXPECT_NE(r.out.find("could not be read; it is kept as " + settings.string() + ".unreadable"), std::string::npos)
+      << r.out;
+  EXPECT_NE(ReadBytes(settings).find("<FileFormat>"), std::string::npos) << "replaced by the dialog's settings";
+}
