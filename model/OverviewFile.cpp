@@ -7,7 +7,51 @@
 
 namespace {
 
-bool IsValidUtf8(const std::string& bytes) {
+// Windows-1252 where it differs from Latin-1 (0x80 to 0x9F); its five unused
+// positions keep their Latin-1 control characters.
+constexpr wchar_t kWindows1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                          0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                          0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                          0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// Lines end at a line feed; a carriage return before it is dropped. The two
+// bytes stand for themselves in both kinds of text. Stops when `visit` says false.
+template <typename Visit>
+void ForEachLine(std::string_view bytes, Visit visit) {
+  std::size_t from = 0;
+  while (from < bytes.size()) {
+    std::size_t feed = bytes.find('\n', from);
+    if (feed == std::string_view::npos) feed = bytes.size();
+    std::string_view line = bytes.substr(from, feed - from);
+    if (feed < bytes.size() && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (!visit(line)) return;
+    from = feed + 1;
+  }
+}
+
+enum class OverviewKind { Unused, Manholes, Pipes };
+
+// Told by the first line that carries a tag.
+OverviewKind KindOf(std::string_view bytes, bool utf8, OverviewTagScanner& scanner) {
+  OverviewKind kind = OverviewKind::Unused;
+  ForEachLine(bytes, [&](std::string_view line) {
+    const std::size_t tags = scanner.Scan(DecodeOverviewText(line, utf8)).size();
+    if (tags == 0) return true;
+    kind = tags == 1 ? OverviewKind::Manholes : tags == 3 ? OverviewKind::Pipes : OverviewKind::Unused;
+    return false;
+  });
+  return kind;
+}
+
+std::string ReadBytes(const std::wstring& path) {
+  std::ifstream file(platform::ToUtf8(path), std::ios::binary);
+  if (!file) return {};
+  return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+bool IsUtf8Text(std::string_view bytes) {
   std::size_t i = 0;
   while (i < bytes.size()) {
     const auto lead = static_cast<unsigned char>(bytes[i]);
@@ -38,49 +82,8 @@ bool IsValidUtf8(const std::string& bytes) {
   return true;
 }
 
-// Windows-1252 where it differs from Latin-1 (0x80 to 0x9F); its five unused
-// positions keep their Latin-1 control characters.
-constexpr wchar_t kWindows1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                          0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                                          0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                          0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-// Lines end at a line feed; a carriage return before it is dropped.
-std::vector<std::wstring_view> SplitLines(std::wstring_view text) {
-  std::vector<std::wstring_view> lines;
-  std::size_t from = 0;
-  while (from < text.size()) {
-    std::size_t feed = text.find(L'\n', from);
-    if (feed == std::wstring_view::npos) feed = text.size();
-    std::wstring_view line = text.substr(from, feed - from);
-    if (feed < text.size() && !line.empty() && line.back() == L'\r') line.remove_suffix(1);
-    lines.push_back(line);
-    from = feed + 1;
-  }
-  return lines;
-}
-
-enum class OverviewKind { Unused, Manholes, Pipes };
-
-// Told by the first line that carries a tag.
-OverviewKind KindOf(const std::vector<std::wstring_view>& lines) {
-  for (std::wstring_view line : lines) {
-    const std::size_t tags = ParseOverviewTags(line).size();
-    if (tags == 0) continue;
-    if (tags == 1) return OverviewKind::Manholes;
-    if (tags == 3) return OverviewKind::Pipes;
-    return OverviewKind::Unused;
-  }
-  return OverviewKind::Unused;
-}
-
-}  // namespace
-
-std::wstring DecodeOverviewText(const std::string& bytes) {
-  if (IsValidUtf8(bytes)) {
-    const bool bom = bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0;
-    return platform::FromUtf8(std::string_view(bytes).substr(bom ? 3 : 0));
-  }
+std::wstring DecodeOverviewText(std::string_view bytes, bool utf8) {
+  if (utf8) return platform::FromUtf8(bytes);
   std::wstring text;
   text.reserve(bytes.size());
   for (char byte : bytes) {
@@ -90,25 +93,26 @@ std::wstring DecodeOverviewText(const std::string& bytes) {
   return text;
 }
 
-void ReadOverviewFile(const std::wstring& path, OverviewContents& contents) {
-  std::ifstream file(platform::ToUtf8(path), std::ios::binary);
-  if (!file) return;
-  const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  const std::wstring text = DecodeOverviewText(bytes);
-  const std::vector<std::wstring_view> lines = SplitLines(text);
+void ReadOverviewFile(const std::wstring& path, OverviewReceiver& receiver) {
+  const std::string contents = ReadBytes(path);
+  std::string_view bytes = contents;
+  const bool utf8 = IsUtf8Text(bytes);
+  if (utf8 && bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
 
-  switch (KindOf(lines)) {
+  OverviewTagScanner scanner;
+  switch (KindOf(bytes, utf8, scanner)) {
     case OverviewKind::Manholes:
-      for (std::wstring_view line : lines) {
-        for (auto& tag : ParseOverviewTags(line)) contents.manholeTags.push_back(std::move(tag));
-      }
+      ForEachLine(bytes, [&](std::string_view line) {
+        for (const OverviewTagView& tag : scanner.Scan(DecodeOverviewText(line, utf8))) receiver.ManholeTag(tag);
+        return true;
+      });
       break;
     case OverviewKind::Pipes:
-      for (std::wstring_view line : lines) {
-        std::vector<OverviewTag> tags = ParseOverviewTags(line);
-        if (tags.size() >= 3)
-          contents.pipeLines.push_back({std::move(tags[0]), std::move(tags[1]), std::move(tags[2])});
-      }
+      ForEachLine(bytes, [&](std::string_view line) {
+        const auto tags = scanner.Scan(DecodeOverviewText(line, utf8));
+        if (tags.size() >= 3) receiver.PipeLine(tags[0], tags[1], tags[2]);
+        return true;
+      });
       break;
     case OverviewKind::Unused:
       break;

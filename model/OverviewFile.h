@@ -4,20 +4,28 @@
 // file is not used.
 
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "OverviewTags.h"
 
-struct OverviewContents {
-  std::vector<OverviewTag> manholeTags;     // in file order
-  std::vector<OverviewPipeLine> pipeLines;  // in file order
+// Is told what a file holds, in file order. The views are valid only during
+// the call.
+class OverviewReceiver {
+ public:
+  virtual void ManholeTag(const OverviewTagView& tag) = 0;
+  virtual void PipeLine(const OverviewTagView& pipe, const OverviewTagView& first, const OverviewTagView& second) = 0;
+
+ protected:
+  ~OverviewReceiver() = default;
 };
 
-// Appends what the file holds: every tag of a manhole file, and one pipe line
-// per line of a pipe file that has at least three tags (the first three).
-// A file that cannot be opened, or is of neither kind, adds nothing.
-void ReadOverviewFile(const std::wstring& path, OverviewContents& contents);
+// Gives every tag of a manhole file, and one pipe line per line of a pipe
+// file that has at least three tags (the first three). A file that cannot be
+// opened, or is of neither kind, gives nothing.
+void ReadOverviewFile(const std::wstring& path, OverviewReceiver& receiver);
 
 // The files are ANSI text from spreadsheet exports, taken as Windows-1252,
-// unless they are valid UTF-8 (a leading byte order mark is dropped).
-std::wstring DecodeOverviewText(const std::string& bytes);
+// unless the whole file is valid UTF-8.
+bool IsUtf8Text(std::string_view bytes);
+// A piece of such a file (a line), decoded as the file's kind of text says.
+std::wstring DecodeOverviewText(std::string_view bytes, bool utf8);

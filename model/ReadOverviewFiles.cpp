@@ -3,50 +3,10 @@
 #include "LmWSModel.h"
 #include "LmWsSosiExportUI.h"
 #include "ModelCasts.h"
-#include "OverviewFile.h"
+#include "OverviewLookup.h"
 #include "PipeRunBuilder.h"
 
 namespace {
-
-// The first manhole tag for each short name, and the first pipe line for each
-// pair of manhole tags, as the files list them. Keys view the contents.
-class OverviewLookup {
- public:
-  explicit OverviewLookup(const OverviewContents& contents) : contents_(contents) {
-    tagByShortName_.reserve(contents.manholeTags.size());
-    for (std::size_t i = 0; i < contents.manholeTags.size(); ++i) {
-      tagByShortName_.emplace(contents.manholeTags[i].shortName, i);
-    }
-    lineByManholes_.reserve(contents.pipeLines.size());
-    for (std::size_t i = 0; i < contents.pipeLines.size(); ++i) {
-      const OverviewPipeLine& line = contents.pipeLines[i];
-      lineByManholes_.emplace(ManholePair(line.first.text, line.second.text), i);
-    }
-  }
-
-  const OverviewTag* ManholeTag(std::wstring_view shortName) const {
-    const auto found = tagByShortName_.find(shortName);
-    return found == tagByShortName_.end() ? nullptr : &contents_.manholeTags[found->second];
-  }
-
-  const OverviewPipeLine* PipeLine(std::wstring_view firstTag, std::wstring_view secondTag) const {
-    const auto found = lineByManholes_.find(ManholePair(firstTag, secondTag));
-    return found == lineByManholes_.end() ? nullptr : &contents_.pipeLines[found->second];
-  }
-
- private:
-  using ManholePair = std::pair<std::wstring_view, std::wstring_view>;
-  struct PairHash {
-    std::size_t operator()(const ManholePair& pair) const {
-      const std::hash<std::wstring_view> hash;
-      return hash(pair.first) * 31 + hash(pair.second);
-    }
-  };
-
-  const OverviewContents& contents_;
-  std::unordered_map<std::wstring_view, std::size_t> tagByShortName_;
-  std::unordered_map<ManholePair, std::size_t, PairHash> lineByManholes_;
-};
 
 const std::wstring& NameOf(const LwdDevicePointObject* pointObject) {
   static const std::wstring none;
@@ -57,17 +17,17 @@ const std::wstring& NameOf(const LwdDevicePointObject* pointObject) {
 // false; one listing its start manhole first, with true.
 void MatchRun(const std::vector<const LwdDeviceSegment*>& run, const OverviewLookup& lookup, PipeTagMap& pipeTags) {
   if (run.empty()) return;
-  const OverviewTag* startTag = lookup.ManholeTag(NameOf(run.front()->getStartDevicePointObject()));
-  const OverviewTag* endTag = lookup.ManholeTag(NameOf(run.back()->getEndDevicePointObject()));
+  const OverviewTagView* startTag = lookup.FindManholeTag(NameOf(run.front()->getStartDevicePointObject()));
+  const OverviewTagView* endTag = lookup.FindManholeTag(NameOf(run.back()->getEndDevicePointObject()));
   if (startTag == nullptr || endTag == nullptr) return;
   bool startFirst = false;
-  const OverviewPipeLine* line = lookup.PipeLine(endTag->text, startTag->text);
-  if (line == nullptr) {
-    line = lookup.PipeLine(startTag->text, endTag->text);
+  std::wstring_view pipe = lookup.FindPipeLine(endTag->text, startTag->text);
+  if (pipe.empty()) {
+    pipe = lookup.FindPipeLine(startTag->text, endTag->text);
     startFirst = true;
   }
-  if (line == nullptr) return;
-  pipeTags[run.front()->getPersistentID()] = {line->pipe.text, startFirst};
+  if (pipe.empty()) return;
+  pipeTags[run.front()->getPersistentID()] = {std::wstring(pipe), startFirst};
 }
 
 }  // namespace
@@ -76,14 +36,13 @@ void LmWsSosiExportUI::ReadOverviewFiles(const LwdDeviceSet* exportSet, const st
                                          const SectionChainList& sectionChains, PointObjectTagMap& pointObjectTags,
                                          PipeTagMap& pipeTags, PipeRuns& pipeRuns) const {
   if (exportSet == nullptr || paths.empty()) return;
-  OverviewContents contents;
-  for (const std::wstring& path : paths) ReadOverviewFile(path, contents);
-  const OverviewLookup lookup(contents);
+  OverviewLookup lookup;
+  for (const std::wstring& path : paths) ReadOverviewFile(path, lookup);
 
   for (int i = 0; i < exportSet->numDevices(); ++i) {
     const LwdDevicePointObject* pointObject = AsMappedPointObject(exportSet->getDevice(i));
     if (pointObject == nullptr) continue;
-    if (const OverviewTag* tag = lookup.ManholeTag(pointObject->getName())) {
+    if (const OverviewTagView* tag = lookup.FindManholeTag(pointObject->getName())) {
       pointObjectTags[pointObject->getPersistentID()] = tag->text;
     }
   }

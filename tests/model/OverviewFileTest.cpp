@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "OverviewFile.h"
+#include "OverviewContents.h"
 #include "TempDir.h"
 #include "WideText.h"
 
@@ -57,10 +57,23 @@ TEST(OverviewFile, MissingFilesAndFilesWithoutTagsAddNothing) {
 }
 
 TEST(OverviewFile, AnsiAndUtf8TextAreBothRead) {
-  EXPECT_EQ(DecodeOverviewText("-S\xD8R;\x80"), L"-SØR;€");           // Windows-1252
-  EXPECT_EQ(DecodeOverviewText("\xEF\xBB\xBF-S\xC3\x98R"), L"-SØR");  // UTF-8 with byte order mark
+  EXPECT_EQ(DecodeOverviewText("-S\xD8R;\x80", false), L"-SØR;€");  // Windows-1252
+  EXPECT_EQ(DecodeOverviewText("-S\xC3\x98R", true), L"-SØR");
+  EXPECT_TRUE(IsUtf8Text("-S\xC3\x98R"));
+  EXPECT_FALSE(IsUtf8Text("-S\xD8R"));
   TempDir dir;
-  const auto contents = Read(dir, "+;P1;=;320;.;01;-;S\xD8R;01\n");
+  const auto ansi = Read(dir, "+;P1;=;320;.;01;-;S\xD8R;01\n");
+  ASSERT_EQ(ansi.manholeTags.size(), 1u);
+  EXPECT_EQ(ansi.manholeTags[0].shortName, L"-SØR01");
+  // One byte that is not UTF-8 makes the whole file ANSI, also its first line.
+  const auto mixed = Read(dir, "+;P1;=;320;.;01;-;S\xC3\x98R;01\n+;P1;=;320;.;01;-;S\xD8R;02\n");
+  ASSERT_EQ(mixed.manholeTags.size(), 2u);
+  EXPECT_EQ(mixed.manholeTags[0].shortName, L"-S\u00C3\u02DCR01");
+}
+
+TEST(OverviewFile, AUtf8ByteOrderMarkIsNotPartOfTheFirstCell) {
+  TempDir dir;
+  const auto contents = Read(dir, "\xEF\xBB\xBF+;P1;=;320;.;01;-;S\xC3\x98R;01\r\n");
   ASSERT_EQ(contents.manholeTags.size(), 1u);
-  EXPECT_EQ(contents.manholeTags[0].shortName, L"-SØR01");
+  EXPECT_EQ(contents.manholeTags[0].text, L"+P1=320.01-SØR01");
 }

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <map>
 
-#include "OverviewFile.h"
+#include "OverviewContents.h"
 
 namespace reference {
 namespace {
