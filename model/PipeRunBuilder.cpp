@@ -1,5 +1,7 @@
 #include "PipeRunBuilder.h"
 
+#include <algorithm>
+
 #include "LmWSModel.h"
 
 namespace {
@@ -11,21 +13,32 @@ constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 PipeRunBuilder::PipeRunBuilder(PathOf pathOf, IsTaggedManhole isTaggedManhole)
     : pathOf_(std::move(pathOf)), isTaggedManhole_(std::move(isTaggedManhole)) {}
 
-void PipeRunBuilder::Index(std::unordered_map<const LwdDevicePointObject*, RunSet>& index,
-                           const LwdDevicePointObject* key, std::size_t run) {
-  if (key != nullptr) index[key].insert(run);
+void PipeRunBuilder::Index(RunIndex& index, const LwdDevicePointObject* key, std::size_t run) {
+  if (key != nullptr) index.emplace(key, run);
 }
 
-void PipeRunBuilder::Unindex(std::unordered_map<const LwdDevicePointObject*, RunSet>& index,
-                             const LwdDevicePointObject* key, std::size_t run) {
-  if (key != nullptr) index[key].erase(run);
+void PipeRunBuilder::Unindex(RunIndex& index, const LwdDevicePointObject* key, std::size_t run) {
+  if (key == nullptr) return;
+  const auto [first, last] = index.equal_range(key);
+  const auto found = std::find_if(first, last, [run](const auto& entry) { return entry.second == run; });
+  if (found != last) index.erase(found);
 }
 
-std::size_t PipeRunBuilder::Latest(const std::unordered_map<const LwdDevicePointObject*, RunSet>& index,
-                                   const LwdDevicePointObject* key) {
+std::size_t PipeRunBuilder::Latest(const RunIndex& index, const LwdDevicePointObject* key) {
   if (key == nullptr) return kNone;
-  const auto found = index.find(key);
-  return found == index.end() || found->second.empty() ? kNone : *found->second.rbegin();
+  const auto [first, last] = index.equal_range(key);
+  std::size_t latest = kNone;
+  for (auto entry = first; entry != last; ++entry) {
+    if (latest == kNone || entry->second > latest) latest = entry->second;
+  }
+  return latest;
+}
+
+void PipeRunBuilder::Runs(const RunIndex& index, const LwdDevicePointObject* key, std::vector<std::size_t>& runs) {
+  runs.clear();
+  const auto [first, last] = index.equal_range(key);
+  for (auto entry = first; entry != last; ++entry) runs.push_back(entry->second);
+  std::sort(runs.begin(), runs.end(), std::greater<>());
 }
 
 void PipeRunBuilder::Place(const LwdDeviceSegment* segment) {
@@ -42,15 +55,13 @@ void PipeRunBuilder::Place(const LwdDeviceSegment* segment) {
   const std::size_t afterLast = Latest(byLastEnd_, start);
   std::size_t beforeFirst = kNone;
   if (end != nullptr) {
-    const auto found = byFirstStart_.find(end);
-    if (found != byFirstStart_.end()) {
-      for (auto run = found->second.rbegin(); run != found->second.rend(); ++run) {
-        if (afterLast != kNone && *run < afterLast) break;
-        const LwdDeviceSegment* first = runs_[*run].First();
-        if (start == nullptr || first->getEndDevicePointObject() != start) {
-          beforeFirst = *run;
-          break;
-        }
+    Runs(byFirstStart_, end, candidates_);
+    for (const std::size_t run : candidates_) {
+      if (afterLast != kNone && run < afterLast) break;
+      const LwdDeviceSegment* first = runs_[run].First();
+      if (start == nullptr || first->getEndDevicePointObject() != start) {
+        beforeFirst = run;
+        break;
       }
     }
   }

@@ -6,7 +6,6 @@
 // otherwise it starts a run of its own.
 
 #include <functional>
-#include <set>
 #include <unordered_map>
 #include <vector>
 
@@ -27,13 +26,14 @@ class PipeRunBuilder {
   PipeRuns TakeRuns();
 
  private:
-  using RunSet = std::set<std::size_t>;
-  void Index(std::unordered_map<const LwdDevicePointObject*, RunSet>& index, const LwdDevicePointObject* key,
-             std::size_t run);
-  void Unindex(std::unordered_map<const LwdDevicePointObject*, RunSet>& index, const LwdDevicePointObject* key,
-               std::size_t run);
-  static std::size_t Latest(const std::unordered_map<const LwdDevicePointObject*, RunSet>& index,
-                            const LwdDevicePointObject* key);
+  // Runs by a point object; most point objects end one or two runs, so one
+  // entry per run is cheaper than a set per point object.
+  using RunIndex = std::unordered_multimap<const LwdDevicePointObject*, std::size_t>;
+  static void Index(RunIndex& index, const LwdDevicePointObject* key, std::size_t run);
+  static void Unindex(RunIndex& index, const LwdDevicePointObject* key, std::size_t run);
+  static std::size_t Latest(const RunIndex& index, const LwdDevicePointObject* key);
+  // The runs of `key`, latest first.
+  static void Runs(const RunIndex& index, const LwdDevicePointObject* key, std::vector<std::size_t>& runs);
 
   // Segments put in front are kept in reverse, so that both ends grow cheaply.
   struct Run {
@@ -48,6 +48,7 @@ class PipeRunBuilder {
   std::vector<Run> runs_;
   // Runs by the start point object of their first segment, and by the end
   // point object of their last one.
-  std::unordered_map<const LwdDevicePointObject*, RunSet> byFirstStart_;
-  std::unordered_map<const LwdDevicePointObject*, RunSet> byLastEnd_;
+  RunIndex byFirstStart_;
+  RunIndex byLastEnd_;
+  std::vector<std::size_t> candidates_;
 };
