@@ -46,10 +46,15 @@ std::vector<std::vector<std::pair<double, double>>> TrenchPathOutline(const LwtT
     if (edge == nullptr) continue;
     const std::size_t before = outline.size();
     if (links != nullptr && edge->getTrenchSection() != nullptr) {
-      ForEachLinkedSegment(edge->getTrenchSection(), *links, [&outline](const LwdDeviceSegment& segment) {
-        std::vector<std::pair<double, double>> line;
-        for (const WSVertex& vertex : segment.getWSCurve()->GetHorVertices()) line.emplace_back(vertex.x, vertex.y);
-        outline.push_back(std::move(line));
+      ForEachLinkedSegment(edge->getTrenchSection(), *links, [&](const LwdDeviceSegment& segment) {
+        const std::vector<WSVertex>& vertices = segment.getWSCurve()->GetHorVertices();
+        // A segment that goes on from the end of the line before extends it.
+        const bool goesOn = outline.size() > before && !vertices.empty() &&
+                            outline.back().back() == std::pair(vertices.front().x, vertices.front().y);
+        if (!goesOn) outline.emplace_back();
+        for (std::size_t i = goesOn ? 1 : 0; i < vertices.size(); ++i) {
+          outline.back().emplace_back(vertices[i].x, vertices[i].y);
+        }
       });
     }
     const auto start = TrenchNodePosition(edge->getStartNode());

@@ -20,6 +20,7 @@ std::optional<PlanarPoint> TrenchNodePosition(const LwtTrenchNode* node);
 std::vector<PlanarPoint> TrenchPathVertices(const LwtTrenchPath& path, const LwcTrSectionDevSegmentLinkSet& links);
 
 // Polylines to draw the path: each segment's curve, or the line between the
-// nodes of an edge whose section holds no segment.
+// nodes of an edge whose section holds no segment. The curves of a section's
+// segments that go on from one another make one polyline.
 std::vector<std::vector<std::pair<double, double>>> TrenchPathOutline(const LwtTrenchPath& path,
                                                                       const LwcTrSectionDevSegmentLinkSet* links);

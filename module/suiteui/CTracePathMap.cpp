@@ -11,11 +11,17 @@ namespace {
 
 constexpr double kMarginPixels = 12.0;
 constexpr double kPickPixels = 6.0;
+constexpr double kDetailPixels = 1.0;
 
 const QColor kBackground(0xfb, 0xfb, 0xf8);
 const QColor kUnselected(0xa0, 0xa0, 0xa0);
 const QColor kSelected(0x1f, 0x5f, 0xbf);
 const QColor kCurrentHalo(0xff, 0xa6, 0x20, 0xc0);
+
+bool Near(QPointF a, QPointF b) {
+  const QPointF d = a - b;
+  return QPointF::dotProduct(d, d) < kDetailPixels * kDetailPixels;
+}
 
 double DistanceToSegment(QPointF p, QPointF a, QPointF b) {
   const QPointF ab = b - a;
@@ -36,12 +42,17 @@ CTracePathMap::CTracePathMap(QWidget* parent) : QWidget(parent) {
 void CTracePathMap::SetOutlines(TracePathOutlines outlines) {
   outlines_ = std::move(outlines);
   UpdateExtent();
+  drawnValid_ = false;
   update();
 }
 
 void CTracePathMap::SetSelected(std::set<int> ids) {
   selected_ = std::move(ids);
   update();
+}
+
+void CTracePathMap::SetPathSelected(int id, bool selected) {
+  if (selected ? selected_.insert(id).second : selected_.erase(id) != 0) update();
 }
 
 void CTracePathMap::SetCurrent(std::optional<int> id) {
@@ -88,11 +99,10 @@ QPointF CTracePathMap::MapToWidget(double x, double y) const {
 std::optional<int> CTracePathMap::PathAt(QPointF pos) const {
   std::optional<int> nearestId;
   double nearest = kPickPixels;
-  for (const auto& [id, lines] : outlines_) {
-    for (const auto& line : lines) {
-      for (std::size_t i = 0; i + 1 < line.size(); ++i) {
-        const double distance = DistanceToSegment(pos, MapToWidget(line[i].first, line[i].second),
-                                                  MapToWidget(line[i + 1].first, line[i + 1].second));
+  for (const auto& [id, polylines] : Drawn()) {
+    for (const QPolygonF& polyline : polylines) {
+      for (qsizetype i = 0; i + 1 < polyline.size(); ++i) {
+        const double distance = DistanceToSegment(pos, polyline[i], polyline[i + 1]);
         if (distance <= nearest) {
           nearest = distance;
           nearestId = id;
@@ -103,20 +113,38 @@ std::optional<int> CTracePathMap::PathAt(QPointF pos) const {
   return nearestId;
 }
 
+const CTracePathMap::Drawing& CTracePathMap::Drawn() const {
+  if (drawnValid_) return drawn_;
+  drawn_.clear();
+  for (const auto& [id, lines] : outlines_) {
+    std::vector<QPolygonF>& polylines = drawn_[id];
+    for (const auto& line : lines) {
+      if (line.empty()) continue;
+      const QPointF start = MapToWidget(line.front().first, line.front().second);
+      if (polylines.empty() || !Near(polylines.back().back(), start)) polylines.push_back({start});
+      QPolygonF& polyline = polylines.back();
+      for (const auto& [x, y] : line) {
+        const QPointF point = MapToWidget(x, y);
+        if (!Near(polyline.back(), point)) polyline << point;
+      }
+    }
+  }
+  drawnValid_ = true;
+  return drawn_;
+}
+
 QSize CTracePathMap::sizeHint() const { return {280, 280}; }
 QSize CTracePathMap::minimumSizeHint() const { return {120, 120}; }
 
 void CTracePathMap::DrawPath(QPainter& painter, int id, const QPen& pen) const {
-  const auto found = outlines_.find(id);
-  if (found == outlines_.end()) return;
+  const auto found = Drawn().find(id);
+  if (found == Drawn().end()) return;
   painter.setPen(pen);
-  for (const auto& line : found->second) {
-    QPolygonF polygon;
-    for (const auto& [x, y] : line) polygon << MapToWidget(x, y);
-    if (polygon.size() == 1) {
-      painter.drawPoint(polygon.front());
+  for (const QPolygonF& polyline : found->second) {
+    if (polyline.size() == 1) {
+      painter.drawPoint(polyline.front());
     } else {
-      painter.drawPolyline(polygon);
+      painter.drawPolyline(polyline);
     }
   }
 }
@@ -140,6 +168,11 @@ void CTracePathMap::paintEvent(QPaintEvent*) {
   for (const auto& [id, lines] : outlines_) {
     if (selected_.count(id) != 0) DrawPath(painter, id, selected);
   }
+}
+
+void CTracePathMap::resizeEvent(QResizeEvent* event) {
+  drawnValid_ = false;
+  QWidget::resizeEvent(event);
 }
 
 void CTracePathMap::mouseReleaseEvent(QMouseEvent* event) {

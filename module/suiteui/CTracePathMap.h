@@ -3,9 +3,12 @@
 // checked paths drawn thick and coloured, the others thin and grey, and the
 // path of the current row under a halo. Clicking on a path reports its id.
 
+#include <QPolygonF>
 #include <QWidget>
+#include <map>
 #include <optional>
 #include <set>
+#include <vector>
 
 #include "CsWsTraceSelectionDlgUI.h"
 
@@ -17,6 +20,7 @@ class CTracePathMap : public QWidget {
 
   void SetOutlines(TracePathOutlines outlines);
   void SetSelected(std::set<int> ids);
+  void SetPathSelected(int id, bool selected);
   void SetCurrent(std::optional<int> id);
 
   const TracePathOutlines& Outlines() const { return outlines_; }
@@ -37,12 +41,23 @@ class CTracePathMap : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  using Drawing = std::map<int, std::vector<QPolygonF>>;
+
   void UpdateExtent();
+  // The outlines in widget coordinates as drawn: a line that starts within a
+  // pixel of the end of the one before goes on from it, and points less than
+  // a pixel from the last one kept are left out (a line may end that much
+  // short). A town has hundreds of thousands of segments, each a pixel or two
+  // long here, and a stroke of its own for each would take seconds.
+  const Drawing& Drawn() const;
   void DrawPath(QPainter& painter, int id, const QPen& pen) const;
 
   TracePathOutlines outlines_;
+  mutable Drawing drawn_;
+  mutable bool drawnValid_ = false;
   std::set<int> selected_;
   std::optional<int> current_;
   // Model extent of all outlines: lower left corner and size.

@@ -64,9 +64,11 @@ void CTraceSelectionDialog::SetRows(const std::vector<WsTraceSelectionDlgInfo>& 
   bool checkedOne = false;
   changingChecks_ = true;
   ui_->traceList->clear();
+  itemById_.clear();
   for (const WsTraceSelectionDlgInfo& row : rows) {
     if ((row.type & typeMask) == 0) continue;
     auto* item = new QTreeWidgetItem(ui_->traceList);
+    itemById_.emplace(row.id, item);
     item->setText(kNameColumn, ToQString(row.name));
     item->setData(kNameColumn, Qt::UserRole, row.id);
     item->setText(kIdColumn, QString::number(row.id));
@@ -81,15 +83,18 @@ void CTraceSelectionDialog::SetRows(const std::vector<WsTraceSelectionDlgInfo>& 
   }
   changingChecks_ = false;
   for (int column = kNameColumn; column <= kModifiedColumn; ++column) ui_->traceList->resizeColumnToContents(column);
-  SetOutlines(outlines_);
+  TracePathOutlines outlines = ui_->pathMap->Outlines();
+  outlines.merge(hiddenOutlines_);
+  SetOutlines(std::move(outlines));
   ShowSelection();
 }
 
-void CTraceSelectionDialog::SetOutlines(const TracePathOutlines& outlines) {
-  outlines_ = outlines;
+void CTraceSelectionDialog::SetOutlines(TracePathOutlines outlines) {
+  hiddenOutlines_.clear();
   TracePathOutlines shown;
-  for (const auto& [id, lines] : outlines_) {
-    if (ItemForId(id) != nullptr) shown.emplace(id, lines);
+  while (!outlines.empty()) {
+    auto path = outlines.extract(outlines.begin());
+    (ItemForId(path.key()) != nullptr ? shown : hiddenOutlines_).insert(std::move(path));
   }
   ui_->pathMap->setVisible(!shown.empty());
   ui_->pathMap->SetOutlines(std::move(shown));
@@ -107,11 +112,8 @@ std::vector<int> CTraceSelectionDialog::CheckedIds() const {
 int CTraceSelectionDialog::IdOf(const QTreeWidgetItem& item) { return item.data(kNameColumn, Qt::UserRole).toInt(); }
 
 QTreeWidgetItem* CTraceSelectionDialog::ItemForId(int id) const {
-  for (int i = 0; i < ui_->traceList->topLevelItemCount(); ++i) {
-    QTreeWidgetItem* item = ui_->traceList->topLevelItem(i);
-    if (IdOf(*item) == id) return item;
-  }
-  return nullptr;
+  const auto found = itemById_.find(id);
+  return found == itemById_.end() ? nullptr : found->second;
 }
 
 void CTraceSelectionDialog::SetAllChecked(bool checked) {
@@ -132,8 +134,10 @@ void CTraceSelectionDialog::OnItemChanged(QTreeWidgetItem* item, int column) {
       if (other != item) other->setCheckState(kNameColumn, Qt::Unchecked);
     }
     changingChecks_ = false;
+    ShowSelection();
+    return;
   }
-  ShowSelection();
+  ShowCheck(*item);
 }
 
 void CTraceSelectionDialog::OnCurrentItemChanged(QTreeWidgetItem* current) {
@@ -148,7 +152,38 @@ void CTraceSelectionDialog::TogglePath(int id) {
 }
 
 void CTraceSelectionDialog::ShowSelection() {
-  const std::vector<int> checked = CheckedIds();
-  ui_->pathMap->SetSelected(std::set<int>(checked.begin(), checked.end()));
-  ui_->countLabel->setText(QStringLiteral("%1 av %2 valgt").arg(checked.size()).arg(ui_->traceList->topLevelItemCount()));
+  checkedItems_.clear();
+  checkedRowsById_.clear();
+  for (int i = 0; i < ui_->traceList->topLevelItemCount(); ++i) {
+    const QTreeWidgetItem* item = ui_->traceList->topLevelItem(i);
+    if (item->checkState(kNameColumn) != Qt::Checked) continue;
+    checkedItems_.insert(item);
+    ++checkedRowsById_[IdOf(*item)];
+  }
+  std::set<int> ids;
+  for (const auto& [id, rows] : checkedRowsById_) ids.insert(ids.end(), id);
+  ui_->pathMap->SetSelected(std::move(ids));
+  ShowCount();
+}
+
+void CTraceSelectionDialog::ShowCheck(QTreeWidgetItem& item) {
+  const bool checked = item.checkState(kNameColumn) == Qt::Checked;
+  if (checked == checkedItems_.contains(&item)) return;
+  const int id = IdOf(item);
+  int& rows = checkedRowsById_[id];
+  if (checked) {
+    checkedItems_.insert(&item);
+    ++rows;
+  } else {
+    checkedItems_.erase(&item);
+    --rows;
+  }
+  ui_->pathMap->SetPathSelected(id, rows > 0);
+  if (rows == 0) checkedRowsById_.erase(id);
+  ShowCount();
+}
+
+void CTraceSelectionDialog::ShowCount() {
+  ui_->countLabel->setText(
+      QStringLiteral("%1 av %2 valgt").arg(checkedItems_.size()).arg(ui_->traceList->topLevelItemCount()));
 }

@@ -6,7 +6,10 @@
 // "selectNoneButton", "buttonBox".
 
 #include <QDialog>
+#include <map>
 #include <memory>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "CsWsTraceSelectionDlgUI.h"
@@ -34,7 +37,7 @@ class CTraceSelectionDialog : public QDialog {
   void SetRows(const std::vector<WsTraceSelectionDlgInfo>& rows, const std::vector<int>& selectedIds,
                WS::WSTrenchPathType typeMask);
   // The map draws the outlines of the rows shown; without any it is hidden.
-  void SetOutlines(const TracePathOutlines& outlines);
+  void SetOutlines(TracePathOutlines outlines);
 
   // Ids of the checked rows, in row order.
   std::vector<int> CheckedIds() const;
@@ -46,10 +49,20 @@ class CTraceSelectionDialog : public QDialog {
   void OnItemChanged(QTreeWidgetItem* item, int column);
   void OnCurrentItemChanged(QTreeWidgetItem* current);
   void TogglePath(int id);
+  // Brings the map and the count in line with every row.
   void ShowSelection();
+  // The same after one row's check may have changed: a batch of single
+  // changes must not cost a pass over thousands of rows each.
+  void ShowCheck(QTreeWidgetItem& item);
+  void ShowCount();
 
   std::unique_ptr<Ui::CTraceSelectionDialog> ui_;
-  TracePathOutlines outlines_;
+  // Outlines of paths that are not rows; the map keeps the others. A town's
+  // outlines are large and are not copied.
+  TracePathOutlines hiddenOutlines_;
   bool multiSelect_ = true;
   bool changingChecks_ = false;
+  std::unordered_map<int, QTreeWidgetItem*> itemById_;  // the first row of each id
+  std::unordered_set<const QTreeWidgetItem*> checkedItems_;
+  std::map<int, int> checkedRowsById_;
 };

@@ -89,6 +89,24 @@ TEST(SelectTrenchPaths, TheMapGetsEachPathsSegmentsOrItsNodeLine) {
   EXPECT_TRUE(seen.outlines[604].empty());
 }
 
+TEST(SelectTrenchPaths, SegmentsThatGoOnFromOneAnotherMakeOneMapLine) {
+  Network net;
+  net.elements.push_back(PointObject{1, "Manhole", "-SK01", "Kum", Point{0, 0}});
+  net.elements.push_back(PointObject{2, "Manhole", "-SK02", "Kum", Point{10, 0}});
+  net.elements.push_back(PointObject{3, "Manhole", "-SK03", "Kum", Point{20, 0}});
+  net.elements.push_back(PointObject{4, "Manhole", "-SK04", "Kum", Point{20, 5}});
+  // The third segment is drawn against the running direction: it starts where the line ends no more.
+  net.elements.push_back(Pipe{10, "SP", "SP", "PVC", "PVC",
+                              {Segment{11, 1, 2, {{0, 0}, {10, 0}}}, Segment{12, 2, 3, {{10, 0}, {15, 1}, {20, 0}}},
+                               Segment{13, 4, 3, {{20, 5}, {20, 0}}}}});
+  net.elements.push_back(TrenchNode{5, Point{0, 0}, {}});
+  net.elements.push_back(TrenchNode{6, Point{20, 5}, {}});
+  net.elements.push_back(TrenchPath{601, "Grøft A", 1, 0, {Edge{701, 5, 6, {11, 12, 13}}}});
+  Seen seen = ConfirmUnchanged(net).seen;
+  using Line = std::vector<std::pair<double, double>>;
+  EXPECT_EQ(seen.outlines[601], (std::vector<Line>{{{0, 0}, {10, 0}, {15, 1}, {20, 0}}, {{20, 5}, {20, 0}}}));
+}
+
 TEST(SelectTrenchPaths, CancelOrAnEmptySelectionFails) {
   const auto net = LoadNetwork(PathsNetwork());
   ASSERT_NE(net, nullptr);

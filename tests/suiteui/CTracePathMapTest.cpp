@@ -106,3 +106,32 @@ TEST(CTracePathMap, ASinglePointOrStraightLineStillFits) {
   map.SetOutlines({{8, {{{597000, 6650000}}}}});
   EXPECT_EQ(map.MapToWidget(597000, 6650000), QPointF(100, 100));
 }
+
+TEST(CTracePathMap, AChainOfTinySegmentsLooksLikeOneLineEndToEnd) {
+  // The south street as a town model gives it: two thousand segments of ten
+  // centimetres, each a fraction of a pixel here.
+  std::vector<std::vector<std::pair<double, double>>> chain;
+  for (int i = 0; i < 2000; ++i) chain.push_back({{597000 + i * 0.1, 6650000}, {597000 + (i + 1) * 0.1, 6650000}});
+  Map map;
+  map.widget.SetOutlines({{1, {{{597000, 6650100}, {597200, 6650100}}}}, {2, chain}});
+  const QImage image = map.Image();
+  for (const double x : {597000.0, 597050.0, 597137.3, 597200.0}) {
+    SCOPED_TRACE(x);
+    const QPointF onChain = map.widget.MapToWidget(x, 6650000);
+    EXPECT_EQ(Thickness(image, onChain), Thickness(image, map.widget.MapToWidget(x, 6650100)));
+    EXPECT_EQ(map.widget.PathAt(onChain), 2);
+  }
+  EXPECT_EQ(map.widget.PathAt(map.widget.MapToWidget(597200, 6650000) + QPointF(4, 0)), 2);
+}
+
+TEST(CTracePathMap, ResizingRedrawsAtTheNewScale) {
+  Map map;
+  map.Image();
+  map.widget.resize(600, 400);
+  const QImage image = map.Image();
+  const QPointF east = map.widget.MapToWidget(597200, 6650000);
+  EXPECT_GT(east.x(), 550);
+  EXPECT_TRUE(IsGrey(ColourAt(image, east - QPointF(1, 0))));
+  EXPECT_NE(ColourAt(image, east - QPointF(1, 0)), image.pixelColor(2, 2));
+  EXPECT_EQ(map.widget.PathAt(east), 2);
+}

@@ -189,6 +189,39 @@ TEST(CsWsTraceSelectionDlgUI, TheMapFollowsTheChecksAndTheCurrentRow) {
       true, WS::kAllTrenchPathTypes, ui);
 }
 
+TEST(CsWsTraceSelectionDlgUI, TheMapAndCountFollowEachRowChangedOnItsOwn) {
+  CsWsTraceSelectionDlgUI ui;
+  ui.SetPathOutlines({{601, {{{597000, 6650000}, {597100, 6650000}}}}, {602, {{{597000, 6650100}, {597100, 6650100}}}}});
+  StartWith(
+      {601, 602, 603},
+      [](QDialog& d) {
+        auto& map = *d.findChild<CTracePathMap*>(QStringLiteral("pathMap"));
+        auto& count = *d.findChild<QLabel*>(QStringLiteral("countLabel"));
+        EXPECT_EQ(count.text(), "3 av 3 valgt");
+        SetChecked(d, 1, false);
+        SetChecked(d, 2, false);
+        EXPECT_EQ(map.Selected(), (std::set<int>{601}));
+        EXPECT_EQ(count.text(), "1 av 3 valgt");
+        // Another edit of the row is no change of its check.
+        List(d).topLevelItem(0)->setText(0, QStringLiteral("Grøft A2"));
+        List(d).topLevelItem(1)->setText(0, QStringLiteral("Grøft B2"));
+        SetChecked(d, 0, false);
+        EXPECT_EQ(map.Selected(), (std::set<int>{}));
+        EXPECT_EQ(count.text(), "0 av 3 valgt");
+        SetChecked(d, 2, true);
+        SetChecked(d, 2, true);
+        SetChecked(d, 1, true);
+        EXPECT_EQ(map.Selected(), (std::set<int>{602, 603}));
+        EXPECT_EQ(count.text(), "2 av 3 valgt");
+        Press(d, "selectNoneButton");
+        SetChecked(d, 1, true);
+        EXPECT_EQ(map.Selected(), (std::set<int>{602}));
+        EXPECT_EQ(count.text(), "1 av 3 valgt");
+        return int(QDialog::Rejected);
+      },
+      true, WS::kAllTrenchPathTypes, ui);
+}
+
 TEST(CsWsTraceSelectionDlgUI, ClickingAPathOnTheMapTogglesItsRow) {
   CsWsTraceSelectionDlgUI ui;
   ui.SetPathOutlines({{601, {{{597000, 6650000}, {597100, 6650000}}}}, {602, {{{597000, 6650100}, {597100, 6650100}}}}});
