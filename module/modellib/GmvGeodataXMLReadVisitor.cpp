@@ -15,6 +15,7 @@
 #include "HostConsole.h"
 #include "SourceLines.h"
 #include "WideText.h"
+#include "WsModelStreamReader.h"
 #include "WsModelXmlReader.h"
 
 struct GmvGeodataXMLReadVisitor::OpenFile {
@@ -72,6 +73,17 @@ GmvGeodataXMLReadVisitor::~GmvGeodataXMLReadVisitor() = default;
 
 bool GmvGeodataXMLReadVisitor::openReader() {
   closeReader();
+  StreamedModel model = StreamWsModel(path_, *this);
+  if (model.set != nullptr) {
+    streamed_ = std::move(model.set);
+    streamedElement_ = std::move(model.documentElement);
+    return true;
+  }
+  clearTable();
+  return OpenWhole();
+}
+
+bool GmvGeodataXMLReadVisitor::OpenWhole() {
   std::size_t size = 0;
   errno = 0;
   char* buffer = ReadWholeFile(path_, size);
@@ -92,10 +104,18 @@ bool GmvGeodataXMLReadVisitor::openReader() {
 }
 
 std::string GmvGeodataXMLReadVisitor::getStartOrEndTag() const {
+  if (streamed_ != nullptr) return streamedElement_;
   return file_ ? file_->document.document_element().name() : std::string();
 }
 
 GmiGeodataSet* GmvGeodataXMLReadVisitor::makeObject(const std::string& tag) {
+  if (streamed_ != nullptr) {
+    if (tag == streamedElement_) return streamed_.release();
+    // Asked for another element: the whole document says where the file has none.
+    streamed_.reset();
+    clearTable();
+    if (!OpenWhole()) return nullptr;
+  }
   if (!file_) return nullptr;
   const pugi::xml_node root = file_->document.document_element();
   try {
@@ -113,6 +133,7 @@ GmiGeodataSet* GmvGeodataXMLReadVisitor::makeObject(const std::string& tag) {
 void GmvGeodataXMLReadVisitor::performMethods() {
   clearTable();
   file_.reset();
+  streamed_.reset();
 #if defined(__GLIBC__)
   // The document lay in many small blocks among the model's; without this the
   // process would keep their pages for the rest of the export.
@@ -123,4 +144,5 @@ void GmvGeodataXMLReadVisitor::performMethods() {
 void GmvGeodataXMLReadVisitor::closeReader() {
   clearTable();
   file_.reset();
+  streamed_.reset();
 }

@@ -22,7 +22,9 @@ class GmvGeodataXMLReadVisitor : public XMLRead_IDTable {
   GmvGeodataXMLReadVisitor& operator=(const GmvGeodataXMLReadVisitor&) = delete;
 
   // Reads and parses the file; false (reported) when it cannot be read or is
-  // not well-formed XML.
+  // not well-formed XML. A file of the usual shape is read piece by piece and
+  // its model made on the way (see WsModelStreamReader.h); any other file, and
+  // any file with a problem, is parsed whole, and its model made by makeObject.
   bool openReader();
   // The name of the document element; empty when the reader is not open.
   std::string getStartOrEndTag() const;
@@ -36,6 +38,10 @@ class GmvGeodataXMLReadVisitor : public XMLRead_IDTable {
 
  private:
   struct OpenFile;
+  bool OpenWhole();
+
   std::string path_;
   std::unique_ptr<OpenFile> file_;
+  std::unique_ptr<GmiGeodataSet> streamed_;
+  std::string streamedElement_;
 };

@@ -65,8 +65,7 @@ const char* KindName(Kind kind) {
   return "object";
 }
 
-std::string_view Trimmed(const char* text) {
-  std::string_view view(text);
+std::string_view Trimmed(std::string_view view) {
   const auto first = view.find_first_not_of(kBlanks);
   if (first == std::string_view::npos) return {};
   return view.substr(first, view.find_last_not_of(kBlanks) - first + 1);
@@ -74,31 +73,67 @@ std::string_view Trimmed(const char* text) {
 
 std::wstring Wide(const pugi::xml_attribute& attribute) { return platform::FromUtf8(attribute.value()); }
 
-class Reader {
+// An attribute read now and looked at once every element is defined: whether
+// it is there, and its text, kept in the reader's pool.
+struct KeptAttribute {
+  bool present = false;
+  std::size_t begin = 0;
+  std::size_t size = 0;
+};
+
+}  // namespace
+
+class WsModelXmlReader::Reader {
  public:
   Reader(XMLRead_IDTable& ids, const SourceLines& lines)
       : store_(std::make_shared<WsModelStore>()), ids_(ids), lines_(lines) {}
 
-  std::unique_ptr<GmiGeodataSet> Read(const pugi::xml_node& root) {
+  void Begin(const pugi::xml_node& root, std::ptrdiff_t base) {
+    base_ = base;
     CheckDocumentElement(root);
-    int composites = 0;
-    for (pugi::xml_node child = root.first_child(); child; child = child.next_sibling()) {
+  }
+
+  void Define(const pugi::xml_node& parent, std::ptrdiff_t base) {
+    base_ = base;
+    for (pugi::xml_node child = parent.first_child(); child; child = child.next_sibling()) {
       if (child.type() != pugi::node_element) continue;
-      ++composites;
+      ++composites_;
       Define(child);
     }
+  }
+
+  std::unique_ptr<GmiGeodataSet> Finish() {
     ResolveSegmentEnds();
     ResolveEdges();
     ResolveNodeLinks();
-    return std::make_unique<GmiGeodataSet>(store_, composites);
+    return std::make_unique<GmiGeodataSet>(store_, composites_);
   }
 
  private:
-  [[noreturn]] static void Fail(const pugi::xml_node& node, const std::string& problem) {
-    throw ModelFileProblem(node.offset_debug(), problem);
+  // Where a node starts in the file.
+  std::ptrdiff_t Offset(const pugi::xml_node& node) const { return base_ + node.offset_debug(); }
+
+  [[noreturn]] void Fail(const pugi::xml_node& node, const std::string& problem) const {
+    throw ModelFileProblem(Offset(node), problem);
   }
 
-  static void CheckDocumentElement(const pugi::xml_node& root) {
+  [[noreturn]] static void Fail(std::ptrdiff_t offset, const std::string& problem) {
+    throw ModelFileProblem(offset, problem);
+  }
+
+  KeptAttribute Keep(const pugi::xml_attribute& attribute) {
+    if (!attribute) return {};
+    const std::string_view text(attribute.value());
+    const KeptAttribute kept{true, pool_.size(), text.size()};
+    pool_.append(text);
+    return kept;
+  }
+
+  std::string_view Text(const KeptAttribute& kept) const {
+    return std::string_view(pool_).substr(kept.begin, kept.size);
+  }
+
+  void CheckDocumentElement(const pugi::xml_node& root) const {
     if (std::strcmp(root.name(), "WsModel") != 0) {
       Fail(root, std::string("the document element is ") + root.name() + ", not WsModel");
     }
@@ -126,7 +161,7 @@ class Reader {
       const std::optional<GmiPosition> position = Position(node);
       LwtTrenchNode* trenchNode = store_->AddTrenchNode(id, position ? &*position : nullptr);
       Register(node, id, Kind::TrenchNode, trenchNode);
-      nodeRefs_.emplace_back(node, trenchNode);
+      nodeRefs_.push_back({Offset(node), trenchNode, Keep(node.attribute("objects"))});
     } else if (std::strcmp(name, "TrenchObject") == 0) {
       const int id = Id(node);
       Register(node, id, Kind::TrenchObject, store_->AddTopologyObject(ClassAttribute(node), id));
@@ -172,7 +207,7 @@ class Reader {
     }
     LwdDeviceSegment* segment = store_->AddSegment(pipe, id, std::move(vertices));
     Register(node, id, Kind::Segment, segment);
-    segmentRefs_.emplace_back(node, segment);
+    segmentRefs_.push_back({Offset(node), segment, Keep(node.attribute("start")), Keep(node.attribute("end"))});
   }
 
   void DefineTrenchPath(const pugi::xml_node& node) {
@@ -189,108 +224,107 @@ class Reader {
         section = store_->AddSection(id);
         Register(edge, id, Kind::TrenchSection, section);
       }
-      edgeRefs_.emplace_back(edge, store_->AddEdge(path, section));
+      edgeRefs_.push_back({Offset(edge), store_->AddEdge(path, section), Keep(edge.attribute("from")),
+                           Keep(edge.attribute("to")), Keep(edge.attribute("segments"))});
     }
   }
 
   void ResolveSegmentEnds() {
-    for (const auto& [node, segment] : segmentRefs_) {
-      store_->SetSegmentEnds(segment, OptionalReference<LwdDevicePointObject>(node, "start", Kind::PointObject),
-                             OptionalReference<LwdDevicePointObject>(node, "end", Kind::PointObject));
+    for (const SegmentReferences& refs : segmentRefs_) {
+      store_->SetSegmentEnds(
+          refs.segment, OptionalReference<LwdDevicePointObject>(refs.offset, refs.start, "start", Kind::PointObject),
+          OptionalReference<LwdDevicePointObject>(refs.offset, refs.end, "end", Kind::PointObject));
     }
   }
 
   void ResolveEdges() {
     std::vector<const LwdDeviceSegment*> segments;
-    for (const auto& [node, edge] : edgeRefs_) {
-      store_->SetEdgeNodes(edge, OptionalReference<LwtTrenchNode>(node, "from", Kind::TrenchNode),
-                           OptionalReference<LwtTrenchNode>(node, "to", Kind::TrenchNode));
-      const pugi::xml_attribute list = node.attribute("segments");
-      if (!list) continue;
-      if (edge->getTrenchSection() == nullptr) Fail(node, "an edge without section cannot hold segments");
-      ReferenceList(node, list, Kind::Segment, segments);
-      store_->LinkSegments(edge->getTrenchSection(), segments);
+    for (const EdgeReferences& refs : edgeRefs_) {
+      store_->SetEdgeNodes(refs.edge, OptionalReference<LwtTrenchNode>(refs.offset, refs.from, "from", Kind::TrenchNode),
+                           OptionalReference<LwtTrenchNode>(refs.offset, refs.to, "to", Kind::TrenchNode));
+      if (!refs.segments.present) continue;
+      if (refs.edge->getTrenchSection() == nullptr) Fail(refs.offset, "an edge without section cannot hold segments");
+      ReferenceList(refs.offset, refs.segments, "segments", Kind::Segment, segments);
+      store_->LinkSegments(refs.edge->getTrenchSection(), segments);
     }
   }
 
   void ResolveNodeLinks() {
     std::vector<const LwdDevicePointObject*> pointObjects;
-    for (const auto& [node, trenchNode] : nodeRefs_) {
-      const pugi::xml_attribute list = node.attribute("objects");
-      if (!list) continue;
-      ReferenceList(node, list, Kind::PointObject, pointObjects);
-      store_->LinkPointObjects(trenchNode, pointObjects);
+    for (const NodeReferences& refs : nodeRefs_) {
+      if (!refs.objects.present) continue;
+      ReferenceList(refs.offset, refs.objects, "objects", Kind::PointObject, pointObjects);
+      store_->LinkPointObjects(refs.node, pointObjects);
     }
   }
 
   void Register(const pugi::xml_node& node, int id, Kind kind, void* object) {
-    const std::ptrdiff_t offset = node.offset_debug();
+    const std::ptrdiff_t offset = Offset(node);
     if (ids_.addId(id, kind, object, offset < 0 ? 0 : static_cast<std::size_t>(offset))) return;
     Fail(node, "duplicate id " + std::to_string(id) + " (first defined on line " +
                    std::to_string(lines_.LineOf(ids_.findId(id)->offset)) + ")");
   }
 
   // The object that `id` names, which must be of `kind`; `what` names the reference in messages.
-  void* Resolve(const pugi::xml_node& node, const std::string& what, int id, Kind kind) const {
+  void* Resolve(std::ptrdiff_t offset, const std::string& what, int id, Kind kind) const {
     const XMLRead_IDTable::Entry* entry = ids_.findId(id);
-    if (entry == nullptr) Fail(node, std::string("unknown ") + KindName(kind) + " " + std::to_string(id));
-    if (entry->kind != kind) Fail(node, what + " " + std::to_string(id) + " is not a " + KindName(kind));
+    if (entry == nullptr) Fail(offset, std::string("unknown ") + KindName(kind) + " " + std::to_string(id));
+    if (entry->kind != kind) Fail(offset, what + " " + std::to_string(id) + " is not a " + KindName(kind));
     return entry->object;
   }
 
   template <typename T>
-  T* OptionalReference(const pugi::xml_node& node, const char* attributeName, Kind kind) const {
-    const pugi::xml_attribute attribute = node.attribute(attributeName);
-    if (!attribute) return nullptr;
-    return static_cast<T*>(Resolve(node, attributeName, Id(node, attribute), kind));
+  T* OptionalReference(std::ptrdiff_t offset, const KeptAttribute& kept, const char* attributeName, Kind kind) const {
+    if (!kept.present) return nullptr;
+    return static_cast<T*>(Resolve(offset, attributeName, ParseId(offset, attributeName, Trimmed(Text(kept))), kind));
   }
 
   template <typename T>
-  void ReferenceList(const pugi::xml_node& node, const pugi::xml_attribute& list, Kind kind,
+  void ReferenceList(std::ptrdiff_t offset, const KeptAttribute& list, const char* attributeName, Kind kind,
                      std::vector<const T*>& objects) const {
     objects.clear();
-    std::string_view rest(list.value());
-    const std::string what = std::string(list.name()) + ":";
+    std::string_view rest = Text(list);
+    const std::string what = std::string(attributeName) + ":";
     while (true) {
       const auto first = rest.find_first_not_of(kBlanks);
       if (first == std::string_view::npos) break;
       rest.remove_prefix(first);
       const std::string_view item = rest.substr(0, rest.find_first_of(kBlanks));
       rest.remove_prefix(item.size());
-      objects.push_back(static_cast<const T*>(Resolve(node, what, ParseId(node, list.name(), item), kind)));
+      objects.push_back(static_cast<const T*>(Resolve(offset, what, ParseId(offset, attributeName, item), kind)));
     }
   }
 
-  static const pugi::xml_attribute RequiredAttribute(const pugi::xml_node& node, const char* name) {
+  pugi::xml_attribute RequiredAttribute(const pugi::xml_node& node, const char* name) const {
     const pugi::xml_attribute attribute = node.attribute(name);
     if (!attribute) Fail(node, std::string(node.name()) + " has no " + name);
     return attribute;
   }
 
-  static int Id(const pugi::xml_node& node) { return Id(node, RequiredAttribute(node, "id")); }
+  int Id(const pugi::xml_node& node) const { return Id(node, RequiredAttribute(node, "id")); }
 
-  static int Id(const pugi::xml_node& node, const pugi::xml_attribute& attribute) {
-    return ParseId(node, attribute.name(), Trimmed(attribute.value()));
+  int Id(const pugi::xml_node& node, const pugi::xml_attribute& attribute) const {
+    return ParseId(Offset(node), attribute.name(), Trimmed(attribute.value()));
   }
 
-  static int ParseId(const pugi::xml_node& node, const char* attributeName, std::string_view text) {
-    const int id = Parse<int>(node, attributeName, text);
-    if (id <= 0) Fail(node, std::string(attributeName) + " " + std::string(text) + " is not a positive id");
+  static int ParseId(std::ptrdiff_t offset, const char* attributeName, std::string_view text) {
+    const int id = Parse<int>(offset, attributeName, text);
+    if (id <= 0) Fail(offset, std::string(attributeName) + " " + std::string(text) + " is not a positive id");
     return id;
   }
 
   template <typename T>
-  static T Integer(const pugi::xml_node& node, const pugi::xml_attribute& attribute) {
-    return Parse<T>(node, attribute.name(), Trimmed(attribute.value()));
+  T Integer(const pugi::xml_node& node, const pugi::xml_attribute& attribute) const {
+    return Parse<T>(Offset(node), attribute.name(), Trimmed(attribute.value()));
   }
 
   // Coordinates and heights. Beyond a million kilometres a value is no place
   // on Earth, and whole centimetres of it would no longer fit the integers
   // that the SOSI file is written with.
-  static double Number(const pugi::xml_node& node, const pugi::xml_attribute& attribute) {
+  double Number(const pugi::xml_node& node, const pugi::xml_attribute& attribute) const {
     constexpr double kFarthest = 1e9;
-    const double value = Parse<double>(node, attribute.name(), Trimmed(attribute.value()));
-    if (!std::isfinite(value)) BadNumber(node, attribute.name(), attribute.value());
+    const double value = Parse<double>(Offset(node), attribute.name(), Trimmed(attribute.value()));
+    if (!std::isfinite(value)) BadNumber(Offset(node), attribute.name(), attribute.value());
     if (std::fabs(value) > kFarthest) {
       Fail(node, std::string(attribute.name()) + " " + std::string(Trimmed(attribute.value())) +
                      " is out of range (more than 1e9 metres)");
@@ -299,28 +333,28 @@ class Reader {
   }
 
   template <typename T>
-  static T Parse(const pugi::xml_node& node, const char* attributeName, std::string_view text) {
+  static T Parse(std::ptrdiff_t offset, const char* attributeName, std::string_view text) {
     T value{};
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end) BadNumber(node, attributeName, text);
+    if (text.empty() || error != std::errc() || stop != end) BadNumber(offset, attributeName, text);
     return value;
   }
 
-  [[noreturn]] static void BadNumber(const pugi::xml_node& node, const char* attributeName, std::string_view text) {
-    Fail(node, "bad number \"" + std::string(text) + "\" in " + attributeName);
+  [[noreturn]] static void BadNumber(std::ptrdiff_t offset, const char* attributeName, std::string_view text) {
+    Fail(offset, "bad number \"" + std::string(text) + "\" in " + attributeName);
   }
 
-  static WsClassId ClassAttribute(const pugi::xml_node& node) {
+  WsClassId ClassAttribute(const pugi::xml_node& node) const {
     const pugi::xml_attribute attribute = RequiredAttribute(node, "class");
     const std::string_view text = Trimmed(attribute.value());
     if (text.size() < 3 || text[0] != '0' || (text[1] != 'x' && text[1] != 'X')) {
-      BadNumber(node, "class", attribute.value());
+      BadNumber(Offset(node), "class", attribute.value());
     }
     WsClassId id = 0;
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data() + 2, end, id, 16);
-    if (error != std::errc() || stop != end) BadNumber(node, "class", attribute.value());
+    if (error != std::errc() || stop != end) BadNumber(Offset(node), "class", attribute.value());
     if (HasOwnElement(id)) {
       Fail(node, "class " + std::string(text) + " has an element of its own, not " + node.name());
     }
@@ -328,7 +362,7 @@ class Reader {
   }
 
   // Both x and y, or neither; z only with them.
-  static std::optional<GmiPosition> Position(const pugi::xml_node& node) {
+  std::optional<GmiPosition> Position(const pugi::xml_node& node) const {
     const pugi::xml_attribute x = node.attribute("x");
     const pugi::xml_attribute y = node.attribute("y");
     const pugi::xml_attribute z = node.attribute("z");
@@ -339,17 +373,53 @@ class Reader {
     return GmiPosition(east, north, Number(node, z));
   }
 
+  struct SegmentReferences {
+    std::ptrdiff_t offset;
+    LwdDeviceSegment* segment;
+    KeptAttribute start;
+    KeptAttribute end;
+  };
+  struct EdgeReferences {
+    std::ptrdiff_t offset;
+    LwtTrenchEdge* edge;
+    KeptAttribute from;
+    KeptAttribute to;
+    KeptAttribute segments;
+  };
+  struct NodeReferences {
+    std::ptrdiff_t offset;
+    LwtTrenchNode* node;
+    KeptAttribute objects;
+  };
+
   std::shared_ptr<WsModelStore> store_;
   XMLRead_IDTable& ids_;
   const SourceLines& lines_;
-  std::vector<std::pair<pugi::xml_node, LwdDeviceSegment*>> segmentRefs_;
-  std::vector<std::pair<pugi::xml_node, LwtTrenchEdge*>> edgeRefs_;
-  std::vector<std::pair<pugi::xml_node, LwtTrenchNode*>> nodeRefs_;
+  std::ptrdiff_t base_ = 0;
+  int composites_ = 0;
+  std::string pool_;
+  std::vector<SegmentReferences> segmentRefs_;
+  std::vector<EdgeReferences> edgeRefs_;
+  std::vector<NodeReferences> nodeRefs_;
 };
 
-}  // namespace
+WsModelXmlReader::WsModelXmlReader(XMLRead_IDTable& ids, const SourceLines& lines)
+    : reader_(std::make_unique<Reader>(ids, lines)) {}
+
+WsModelXmlReader::~WsModelXmlReader() = default;
+
+void WsModelXmlReader::Begin(const pugi::xml_node& documentElement, std::ptrdiff_t base) {
+  reader_->Begin(documentElement, base);
+}
+
+void WsModelXmlReader::Define(const pugi::xml_node& parent, std::ptrdiff_t base) { reader_->Define(parent, base); }
+
+std::unique_ptr<GmiGeodataSet> WsModelXmlReader::Finish() { return reader_->Finish(); }
 
 std::unique_ptr<GmiGeodataSet> ReadWsModel(const pugi::xml_node& documentElement, XMLRead_IDTable& ids,
                                            const SourceLines& lines) {
-  return Reader(ids, lines).Read(documentElement);
+  WsModelXmlReader reader(ids, lines);
+  reader.Begin(documentElement, 0);
+  reader.Define(documentElement, 0);
+  return reader.Finish();
 }

@@ -25,7 +25,28 @@ class ModelFileProblem : public std::runtime_error {
   std::ptrdiff_t offset_;
 };
 
-// Throws ModelFileProblem for the first problem met.
-// `lines` places an earlier definition in the message for a duplicate id.
+// Reads the elements of a model file as they come, so that a large file can
+// be parsed piece by piece: Begin with the document element, Define with each
+// node whose element children are composites, Finish once all are defined.
+// `base` is where the parsed buffer starts in the file, for the offsets of
+// problems. Each throws ModelFileProblem for the first problem met; `lines`
+// places an earlier definition in the message for a duplicate id.
+class WsModelXmlReader {
+ public:
+  WsModelXmlReader(XMLRead_IDTable& ids, const SourceLines& lines);
+  ~WsModelXmlReader();
+  WsModelXmlReader(const WsModelXmlReader&) = delete;
+  WsModelXmlReader& operator=(const WsModelXmlReader&) = delete;
+
+  void Begin(const pugi::xml_node& documentElement, std::ptrdiff_t base);
+  void Define(const pugi::xml_node& parent, std::ptrdiff_t base);
+  std::unique_ptr<GmiGeodataSet> Finish();
+
+ private:
+  class Reader;
+  std::unique_ptr<Reader> reader_;
+};
+
+// The whole model of a parsed document.
 std::unique_ptr<GmiGeodataSet> ReadWsModel(const pugi::xml_node& documentElement, XMLRead_IDTable& ids,
                                            const SourceLines& lines);
