@@ -139,7 +139,8 @@ class Window {
   // Drops everything before `keep`, then reads on. False at a read error or
   // a NUL byte, which the parser would take for the end of the text.
   bool Refill(std::size_t keep) {
-    std::memmove(bytes_.data(), bytes_.data() + keep, size_ - keep);
+    // Before the first read there is no buffer yet (a null data pointer).
+    if (keep != 0) std::memmove(bytes_.data(), bytes_.data() + keep, size_ - keep);
     size_ -= keep;
     base_ += static_cast<std::ptrdiff_t>(keep);
     if (bytes_.size() < size_ + kReadBytes) bytes_.resize(size_ + kReadBytes);
