@@ -1,0 +1,18 @@
+// Feature group file bytes through the code list reader, and every feature
+// read through the text the mapping pages show.
+
+#include "FuzzSupport.h"
+#include "SOSIFeatureGroupData.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  SOSIFeatureGroupData groups;
+  ReadFeatureGroupFile(fuzz::InputFile(data, size), groups);
+  for (const FeatureList* list : {&groups.PipeTypeFeatures(), &groups.PipeUsageFeatures(),
+                                  &groups.PipeMethodFeatures(), &groups.PipeSupplyFeatures(),
+                                  &groups.ConnectionTypeFeatures(), &groups.ConnectionUsageFeatures(),
+                                  &groups.ConnectionMethodFeatures(), &groups.PipeMaterialFeatures(),
+                                  &groups.PipeMaterialProductStandardFeatures()}) {
+    for (const CWsFeature& feature : *list) feature.ToString();
+  }
+  return 0;
+}
