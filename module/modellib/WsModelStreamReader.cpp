@@ -226,7 +226,7 @@ class Streamer {
     if (rootEmpty_) return true;
     std::size_t pieceStart = at;
     for (;;) {
-      const Step step = Next(at, pieceStart, [this](std::string_view text, std::size_t from, bool atEnd) {
+      const Step step = Next(at, pieceStart, [](std::string_view text, std::size_t from, bool atEnd) {
         return Child(text, from, atEnd);
       });
       if (step.found != Found::Item) return false;
