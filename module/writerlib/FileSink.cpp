@@ -1,0 +1,21 @@
+#include "FileSink.h"
+
+namespace {
+
+constexpr std::size_t kBlockBytes = 1 << 20;
+
+}  // namespace
+
+bool FileSink::Write(std::string_view bytes) {
+  if (failed_) return false;
+  block_.append(bytes);
+  return block_.size() < kBlockBytes || Flush();
+}
+
+bool FileSink::Commit() { return Flush() && file_.Commit(); }
+
+bool FileSink::Flush() {
+  if (!failed_ && !block_.empty()) failed_ = !file_.Write(block_);
+  block_.clear();
+  return !failed_;
+}
