@@ -66,11 +66,9 @@ unsigned char UpperHalfByte(char32_t c) {
 
 }  // namespace
 
-std::string Iso8859_10Encoder::Encode(std::wstring_view text) {
-  std::string out;
-  out.reserve(text.size());
+void Iso8859_10Encoder::Encode(std::wstring_view text, std::string& out) {
+  out.reserve(out.size() + text.size());
   for (wchar_t c : text) Append(c, out);
-  return out;
 }
 
 void Iso8859_10Encoder::Append(wchar_t wc, std::string& out) {

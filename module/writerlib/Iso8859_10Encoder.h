@@ -13,7 +13,8 @@
 
 class Iso8859_10Encoder {
  public:
-  std::string Encode(std::wstring_view text);
+  // Appends the bytes of `text` to `out`.
+  void Encode(std::wstring_view text, std::string& out);
 
   // Characters replaced since construction (transliterated or "?").
   std::size_t ReplacedCount() const { return replaced_; }

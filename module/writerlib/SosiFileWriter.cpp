@@ -38,18 +38,23 @@ std::string ShortenQuoted(const std::string& quoted, std::size_t room) {
 }  // namespace
 
 std::string SosiFileWriter::QuoteIfNeeded(std::string_view encoded) {
-  std::string clean(encoded);
-  for (char& c : clean) {
+  std::string token(encoded);
+  QuoteInPlace(token);
+  return token;
+}
+
+void SosiFileWriter::QuoteInPlace(std::string& token) {
+  for (char& c : token) {
     if (IsControl(c)) c = ' ';
   }
-  if (!NeedsQuotes(clean)) return clean;
+  if (!NeedsQuotes(token)) return;
   std::string quoted = "\"";
-  for (char c : clean) {
+  for (char c : token) {
     quoted.push_back(c);
     if (c == '"') quoted.push_back('"');
   }
   quoted.push_back('"');
-  return quoted;
+  token.swap(quoted);
 }
 
 void SosiFileWriter::BeginHeader() {
@@ -76,18 +81,20 @@ void SosiFileWriter::Values(int level, std::wstring_view name, std::wstring_view
   StartLine(level, name);
   if (!tokens.empty()) {
     line_.push_back(' ');
-    line_.append(encoder_.Encode(tokens));
+    encoder_.Encode(tokens, line_);
   }
   for (std::wstring_view value : texts) {
     line_.push_back(' ');
-    const std::string token = QuoteIfNeeded(encoder_.Encode(value));
+    token_.clear();
+    encoder_.Encode(value, token_);
+    QuoteInPlace(token_);
     const std::size_t room = kMaxLineBytes - kLineEnd.size() - line_.size();
-    if (token.size() <= room) {
-      line_.append(token);
+    if (token_.size() <= room) {
+      line_.append(token_);
       continue;
     }
     ++shortened_;
-    line_.append(token.front() == '"' ? ShortenQuoted(token, room) : token.substr(0, room));
+    line_.append(token_.front() == '"' ? ShortenQuoted(token_, room) : token_.substr(0, room));
     break;
   }
   FinishLine();
@@ -96,7 +103,7 @@ void SosiFileWriter::Values(int level, std::wstring_view name, std::wstring_view
 void SosiFileWriter::Tokens(int level, std::wstring_view name, std::wstring_view tokens) {
   StartLine(level, name);
   line_.push_back(' ');
-  line_.append(encoder_.Encode(tokens));
+  encoder_.Encode(tokens, line_);
   FinishLine();
 }
 
@@ -123,7 +130,7 @@ void SosiFileWriter::End() {
 
 void SosiFileWriter::StartLine(int level, std::wstring_view name) {
   line_.assign(static_cast<std::size_t>(level), '.');
-  line_.append(encoder_.Encode(name));
+  encoder_.Encode(name, line_);
 }
 
 void SosiFileWriter::FinishLine() {

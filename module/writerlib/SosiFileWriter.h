@@ -52,12 +52,15 @@ class SosiFileWriter {
   const Iso8859_10Encoder& Encoder() const { return encoder_; }
 
  private:
+  static void QuoteInPlace(std::string& token);
   void StartLine(int level, std::wstring_view name);
   void FinishLine();
 
   ByteSink& sink_;
   Iso8859_10Encoder encoder_;
+  // Kept between lines so that writing a line allocates nothing.
   std::string line_;
+  std::string token_;
   long serial_ = 0;
   std::size_t shortened_ = 0;
   bool failed_ = false;
