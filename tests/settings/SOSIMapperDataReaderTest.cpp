@@ -121,8 +121,8 @@ TEST(LoadSOSIMapperData, UnusableFilesGiveNull) {
       "<SOSIMapperData><FileName>a</FileName><CoordinateSystem>3</Coordinate",
       "<SOSIMapperData><PipeTypes FileMode='to'/></SOSIMapperData>",
       "<SOSIMapperData><PipeTypes FileMode='99999999999'/></SOSIMapperData>",
-      "<SOSIMapperData><PipeMaterials FileMode='2'><KeyValuePair Key='k' Name='A' Description='' Group='1x'/>"
-      "</PipeMaterials></SOSIMapperData>",
+      ("<SOSIMapperData><PipeMaterials FileMode='2'><KeyValuePair Key='k' Name='A' Description='' Group='1x'/>"
+       "</PipeMaterials></SOSIMapperData>"),
   };
   for (const char* xml : unusable) EXPECT_EQ(LoadText(dir, xml), nullptr) << xml;
 }
