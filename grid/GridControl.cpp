@@ -187,11 +187,19 @@ void GridControl::FillNewCells(int oldRows, int oldColumns) {
   for (int col = oldColumns; col < columnCount(); ++col) {
     if (horizontalHeaderItem(col) == nullptr) setHorizontalHeaderItem(col, new QTableWidgetItem());
   }
-  for (int row = 0; row < rowCount(); ++row) {
-    for (int col = row >= oldRows ? 0 : oldColumns; col < columnCount(); ++col) {
+  // Rows that were there need only the new columns: a grid grown row by row
+  // must not pass over all its rows for each.
+  const int rows = rowCount();
+  const int columns = columnCount();
+  const auto fill = [this](int row, int firstColumn, int columns) {
+    for (int col = firstColumn; col < columns; ++col) {
       if (item(row, col) == nullptr) setItem(row, col, NewPlainItem(col));
     }
+  };
+  if (oldColumns < columns) {
+    for (int row = 0; row < std::min(oldRows, rows); ++row) fill(row, oldColumns, columns);
   }
+  for (int row = oldRows; row < rows; ++row) fill(row, 0, columns);
   writing_ = false;
 }
 
