@@ -63,24 +63,45 @@ void GridControl::SetColWidth(int first, int last, int width) {
   FitHeaderHeight();
 }
 
-void GridControl::SetCellText(int row, int col, const std::wstring& text) {
-  QTableWidgetItem* item = EnsureCell(row, col);
-  if (item == nullptr) return;
+template <typename Edit>
+void GridControl::ChangeCell(int row, int col, Edit edit) {
+  const QTableWidgetItem* old = CellItem(row, col);
+  if (old == nullptr) return;
+  QTableWidgetItem* item = old->clone();
+  edit(*item);
   writing_ = true;
-  item->setData(kChoicesRole, QVariant());
-  item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+  if (row == 0) {
+    setHorizontalHeaderItem(col, item);
+  } else {
+    setItem(row - 1, col, item);
+  }
   writing_ = false;
-  Write(row, item, ToQString(text));
+}
+
+void GridControl::SetCellText(int row, int col, const std::wstring& text) {
+  if (EnsureCell(row, col) == nullptr) return;
+  ChangeCell(row, col, [&](QTableWidgetItem& item) {
+    item.setData(kChoicesRole, QVariant());
+    item.setFlags(item.flags() & ~Qt::ItemIsEditable);
+    Write(row, col, item, ToQString(text));
+  });
+  if (row == 0) FitHeaderHeight();
 }
 
 void GridControl::SetDropDownCell(int row, int col, const std::wstring& choices, const std::wstring& text) {
-  QTableWidgetItem* item = EnsureCell(row, col);
-  if (item == nullptr) return;
-  writing_ = true;
-  item->setData(kChoicesRole, SplitChoices(choices));
-  if (item->flags() & Qt::ItemIsEnabled) item->setFlags(kDataCellFlags | Qt::ItemIsEditable);
-  writing_ = false;
-  Write(row, item, ToQString(text));
+  if (EnsureCell(row, col) == nullptr) return;
+  if (choicesByColumn_.size() <= static_cast<std::size_t>(col)) choicesByColumn_.resize(col + 1);
+  auto& [given, split] = choicesByColumn_[col];
+  if (choices != given) {
+    given = choices;
+    split = SplitChoices(choices);
+  }
+  ChangeCell(row, col, [&](QTableWidgetItem& item) {
+    item.setData(kChoicesRole, split);
+    if (item.flags() & Qt::ItemIsEnabled) item.setFlags(kDataCellFlags | Qt::ItemIsEditable);
+    Write(row, col, item, ToQString(text));
+  });
+  if (row == 0) FitHeaderHeight();
 }
 
 std::wstring GridControl::GetCellText(int row, int col) const {
@@ -94,13 +115,11 @@ QStringList GridControl::GetCellChoices(int row, int col) const {
 }
 
 void GridControl::DisableCells(int top, int left, int bottom, int right) {
-  writing_ = true;
   for (int row = top; row <= bottom; ++row) {
     for (int col = left; col <= right; ++col) {
-      if (QTableWidgetItem* item = CellItem(row, col)) item->setFlags(Qt::NoItemFlags);
+      ChangeCell(row, col, [](QTableWidgetItem& item) { item.setFlags(Qt::NoItemFlags); });
     }
   }
-  writing_ = false;
 }
 
 bool GridControl::IsCellEnabled(int row, int col) const {
@@ -203,13 +222,10 @@ void GridControl::FillNewCells(int oldRows, int oldColumns) {
   writing_ = false;
 }
 
-void GridControl::Write(int row, QTableWidgetItem* item, const QString& text) {
-  writing_ = true;
-  if (row >= 1 && recording_ && item->text() != text) undo_.push_back({row, item->column(), item->text()});
-  item->setText(text);
-  item->setData(kAcceptedRole, text);
-  writing_ = false;
-  if (row == 0) FitHeaderHeight();
+void GridControl::Write(int row, int col, QTableWidgetItem& item, const QString& text) {
+  if (row >= 1 && recording_ && item.text() != text) undo_.push_back({row, col, item.text()});
+  item.setText(text);
+  item.setData(kAcceptedRole, text);
 }
 
 void GridControl::FitHeaderHeight() {

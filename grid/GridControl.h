@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <QTableWidget>
 #include <string>
+#include <utility>
 #include <vector>
 
 class GridControl : public QTableWidget {
@@ -75,12 +76,22 @@ class GridControl : public QTableWidget {
   // Gives every cell added since the grid had oldRows rows and oldColumns
   // columns an item, so that no cell is without one.
   void FillNewCells(int oldRows, int oldColumns);
-  void Write(int row, QTableWidgetItem* item, const QString& text);
+  // Changes a cell by putting a changed copy of its item in its place.
+  // Changing an item in place announces each change, and once the columns
+  // have changed the table finds an item's place only by passing over all
+  // items: filling a large grid that way took quadratic time.
+  template <typename Edit>
+  void ChangeCell(int row, int col, Edit edit);
+  // Sets the item's text, recording the change when it is a data cell's.
+  void Write(int row, int col, QTableWidgetItem& item, const QString& text);
   // Room for the header texts, wrapped into their columns.
   void FitHeaderHeight();
   void OnItemChanged(QTableWidgetItem* item);
 
   std::vector<Change> undo_;
+  // The choices last given to each column, split: a page gives every row of
+  // a column the same ones, and the column's cells then share one list.
+  std::vector<std::pair<std::wstring, QStringList>> choicesByColumn_;
   bool recording_ = true;
   bool writing_ = false;
 };

@@ -142,3 +142,38 @@ TEST(GridControl, FewerColumnsDropTheirCellsAndTheirUndo) {
   EXPECT_TRUE(grid.GetCellChoices(1, 4).isEmpty());
 }
 
+
+TEST(GridControl, EachColumnKeepsTheChoicesItWasGivenLast) {
+  GridControl grid;
+  const std::wstring other = L"H: Hovedledning\nS: Stikkledning";
+  for (int row = 1; row <= 3; ++row) {
+    grid.SetDropDownCell(row, 1, kChoices, L"");
+    grid.SetDropDownCell(row, 2, other, L"");
+  }
+  grid.SetDropDownCell(4, 1, other, L"S: Stikkledning");
+  EXPECT_EQ(grid.GetCellChoices(3, 1).size(), 3);
+  EXPECT_EQ(grid.GetCellChoices(3, 2), (QStringList{"H: Hovedledning", "S: Stikkledning"}));
+  EXPECT_EQ(grid.GetCellChoices(4, 1), (QStringList{"H: Hovedledning", "S: Stikkledning"}));
+  UserSets(grid, 1, 1, QStringLiteral("VL: Vannledning"));
+  UserSets(grid, 4, 1, QStringLiteral("VL: Vannledning"));
+  EXPECT_EQ(grid.GetCellText(1, 1), L"VL: Vannledning");
+  EXPECT_EQ(grid.GetCellText(4, 1), L"S: Stikkledning");
+}
+
+TEST(GridControl, WritingCellsKeepsTheirKindAndRecordsWhereTheyChanged) {
+  GridControl grid;
+  grid.SetColCount(3);
+  grid.SetCellText(1, 0, L"SP 160 PVC");
+  grid.SetDropDownCell(1, 2, kChoices, L"SP: Spillvannsledning");
+  grid.SetDropDownCell(1, 3, kChoices, L"OV: Overvannsledning");
+  grid.SetCellText(1, 0, L"SP 200 PVC");
+  EXPECT_FALSE(grid.IsCellEnabled(1, 0));
+  grid.SetDropDownCell(1, 2, kChoices, L"VL: Vannledning");
+  UserSets(grid, 1, 2, QStringLiteral("nei"));
+  EXPECT_EQ(grid.GetCellText(1, 2), L"VL: Vannledning");
+  ASSERT_TRUE(grid.Undo());
+  EXPECT_EQ(grid.GetCellText(1, 2), L"SP: Spillvannsledning");
+  EXPECT_EQ(grid.GetCellText(1, 3), L"OV: Overvannsledning");
+  ASSERT_TRUE(grid.Undo());
+  EXPECT_EQ(grid.GetCellText(1, 0), L"SP 160 PVC");
+}
