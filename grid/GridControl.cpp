@@ -91,11 +91,13 @@ void GridControl::SetCellText(int row, int col, const std::wstring& text) {
 void GridControl::SetDropDownCell(int row, int col, const std::wstring& choices, const std::wstring& text) {
   if (EnsureCell(row, col) == nullptr) return;
   if (choicesByColumn_.size() <= static_cast<std::size_t>(col)) choicesByColumn_.resize(col + 1);
-  auto& [given, split] = choicesByColumn_[col];
-  if (choices != given) {
-    given = choices;
-    split = SplitChoices(choices);
+  // Not a structured binding: clang 14 cannot capture one in the lambda below.
+  auto& column = choicesByColumn_[col];
+  if (choices != column.first) {
+    column.first = choices;
+    column.second = SplitChoices(choices);
   }
+  const QStringList& split = column.second;
   ChangeCell(row, col, [&](QTableWidgetItem& item) {
     item.setData(kChoicesRole, split);
     if (item.flags() & Qt::ItemIsEnabled) item.setFlags(kDataCellFlags | Qt::ItemIsEditable);
