@@ -71,6 +71,25 @@ TEST(LwdDeviceSet, ADeviceAddedTwiceIsFoundAtItsFirstEntry) {
   EXPECT_EQ(exported.findDevice(model.b), 0);
 }
 
+TEST(LwdDeviceSet, ATownOfDevicesAddedInRoundsIsFoundAtItsFirstEntries) {
+  auto store = std::make_shared<WsModelStore>();
+  std::vector<const LwdDevice*> devices;
+  for (int id = 1; id <= 5000; ++id) devices.push_back(store->AddDevice(0x3b703fd20115, id, L"", L""));
+  LwdDeviceSet exported;
+  std::vector<int> firstEntry(devices.size(), -1);
+  const auto add = [&](std::size_t device) {
+    const int entry = exported.addDevice(devices[device]);
+    if (firstEntry[device] < 0) firstEntry[device] = entry;
+  };
+  // Lookups between rounds of adding: the index grows and is rebuilt on the way.
+  for (std::size_t added = 0; added < devices.size(); added += 700) {
+    for (std::size_t i = added; i < std::min(added + 700, devices.size()); ++i) add(i);
+    add(added / 2);
+    for (std::size_t i = 0; i < devices.size(); i += 97) EXPECT_EQ(exported.findDevice(devices[i]), firstEntry[i]) << i;
+  }
+  EXPECT_EQ(exported.numDevices(), 5000 + 8);
+}
+
 TEST(LwdDeviceSet, ExportSetRefersToDevicesItDoesNotOwn) {
   SmallModel model;
   {
