@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QSet>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <iostream>
@@ -21,11 +22,13 @@ int AnswerTracePaths(QDialog& dialog, const std::vector<std::string>& names) {
   if (list == nullptr) return QDialog::Rejected;
   QStringList wanted;
   for (const std::string& name : names) wanted << ToQString(name);
-  QStringList found;
+  // Sets: a city has thousands of paths, and a list is searched from its start.
+  const QSet<QString> wantedSet(wanted.begin(), wanted.end());
+  QSet<QString> found;
   for (int i = 0; i < list->topLevelItemCount(); ++i) {
     QTreeWidgetItem* row = list->topLevelItem(i);
-    const bool keep = wanted.contains(row->text(0));
-    if (keep) found << row->text(0);
+    const bool keep = wantedSet.contains(row->text(0));
+    if (keep) found.insert(row->text(0));
     row->setCheckState(0, keep ? Qt::Checked : Qt::Unchecked);
   }
   for (const QString& name : wanted) {
