@@ -93,10 +93,16 @@ void PipeRunBuilder::Place(const LwdDeviceSegment* segment) {
 PipeRuns PipeRunBuilder::TakeRuns() {
   PipeRuns runs;
   runs.reserve(runs_.size());
-  for (const Run& run : runs_) {
+  for (Run& run : runs_) {
+    // Most runs only grew at their end and are handed over as they are.
+    if (run.reversedFront.empty()) {
+      runs.push_back(std::move(run.back));
+      continue;
+    }
     std::vector<const LwdDeviceSegment*>& segments =
         runs.emplace_back(run.reversedFront.rbegin(), run.reversedFront.rend());
     segments.insert(segments.end(), run.back.begin(), run.back.end());
+    run = Run();
   }
   runs_.clear();
   byFirstStart_.clear();

@@ -30,23 +30,9 @@ void MatchRun(const std::vector<const LwdDeviceSegment*>& run, const OverviewLoo
   pipeTags[run.front()->getPersistentID()] = {std::wstring(pipe), startFirst};
 }
 
-}  // namespace
-
-void LmWsSosiExportUI::ReadOverviewFiles(const LwdDeviceSet* exportSet, const std::vector<std::wstring>& paths,
-                                         const SectionChainList& sectionChains, PointObjectTagMap& pointObjectTags,
-                                         PipeTagMap& pipeTags, PipeRuns& pipeRuns) const {
-  if (exportSet == nullptr || paths.empty()) return;
-  OverviewLookup lookup;
-  for (const std::wstring& path : paths) ReadOverviewFile(path, lookup);
-
-  for (int i = 0; i < exportSet->numDevices(); ++i) {
-    const LwdDevicePointObject* pointObject = AsMappedPointObject(exportSet->getDevice(i));
-    if (pointObject == nullptr) continue;
-    if (const OverviewTagView* tag = lookup.FindManholeTag(pointObject->getName())) {
-      pointObjectTags[pointObject->getPersistentID()] = tag->text;
-    }
-  }
-
+// The runs of the chains' segments; what finding them takes is let go
+// before the runs are matched, when the pipe tags come in.
+PipeRuns CutRuns(const SectionChainList& sectionChains, const PointObjectTagMap& pointObjectTags) {
   std::unordered_map<const LwdDeviceSegment*, const LwtTrenchPath*> pathOfSegment;
   for (const SectionChains& record : sectionChains) {
     const LwtTrenchEdge* edge = record.section != nullptr ? record.section->getTrenchEdge() : nullptr;
@@ -70,7 +56,27 @@ void LmWsSosiExportUI::ReadOverviewFiles(const LwdDeviceSet* exportSet, const st
       for (const LwdDeviceSegment* segment : chain) builder.Place(segment);
     }
   }
-  for (auto& run : builder.TakeRuns()) {
+  return builder.TakeRuns();
+}
+
+}  // namespace
+
+void LmWsSosiExportUI::ReadOverviewFiles(const LwdDeviceSet* exportSet, const std::vector<std::wstring>& paths,
+                                         const SectionChainList& sectionChains, PointObjectTagMap& pointObjectTags,
+                                         PipeTagMap& pipeTags, PipeRuns& pipeRuns) const {
+  if (exportSet == nullptr || paths.empty()) return;
+  OverviewLookup lookup;
+  for (const std::wstring& path : paths) ReadOverviewFile(path, lookup);
+
+  for (int i = 0; i < exportSet->numDevices(); ++i) {
+    const LwdDevicePointObject* pointObject = AsMappedPointObject(exportSet->getDevice(i));
+    if (pointObject == nullptr) continue;
+    if (const OverviewTagView* tag = lookup.FindManholeTag(pointObject->getName())) {
+      pointObjectTags[pointObject->getPersistentID()] = tag->text;
+    }
+  }
+
+  for (auto& run : CutRuns(sectionChains, pointObjectTags)) {
     MatchRun(run, lookup, pipeTags);
     pipeRuns.push_back(std::move(run));
   }
