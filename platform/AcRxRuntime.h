@@ -57,5 +57,6 @@ SOSI_HOST_API AcRxDictionary* acrxSysRegistry();
 SOSI_HOST_API AcRxDynamicLinker* acrxDynamicLinker();
 
 // Host entry messages.
-enum AcRxAppMsgCode { kInitAppMsg = 1, kUnloadAppMsg = 2 };
+// Any int is a valid message: the host sends many that the module ignores.
+enum AcRxAppMsgCode : int { kInitAppMsg = 1, kUnloadAppMsg = 2 };
 enum AppRetCode { kRetOK = 0, kRetError = 3 };
