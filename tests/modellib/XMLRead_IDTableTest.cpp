@@ -1,0 +1,28 @@
+#include <gtest/gtest.h>
+
+#include "XMLRead_IDTable.h"
+
+using Kind = XMLRead_IDTable::Kind;
+
+TEST(XMLRead_IDTable, EveryIdOfATownIsFoundWithWhatItNamesAndASecondDefinitionIsRefused) {
+  XMLRead_IDTable ids;
+  std::vector<int> objects(30000);
+  // Consecutive ids and scattered ones, as files have them.
+  const auto id = [](int i) { return i % 2 == 0 ? i + 1 : 1000003 * (i % 1000) + i; };
+  for (int i = 0; i < 30000; ++i) {
+    ASSERT_TRUE(ids.addId(id(i), i % 3 == 0 ? Kind::Pipe : Kind::PointObject, &objects[i], 10u * i));
+  }
+  EXPECT_FALSE(ids.addId(id(123), Kind::TrenchNode, nullptr, 7));
+  for (int i = 0; i < 30000; i += 7) {
+    const XMLRead_IDTable::Entry* entry = ids.findId(id(i));
+    ASSERT_NE(entry, nullptr) << i;
+    EXPECT_EQ(entry->object, &objects[i]);
+    EXPECT_EQ(entry->kind, i % 3 == 0 ? Kind::Pipe : Kind::PointObject);
+    EXPECT_EQ(entry->offset, 10u * i);
+  }
+  EXPECT_EQ(ids.findId(2), nullptr);
+  EXPECT_EQ(ids.findId(-5), nullptr);
+  ids.clearTable();
+  EXPECT_EQ(ids.findId(id(0)), nullptr);
+  EXPECT_TRUE(ids.addId(id(0), Kind::Device, nullptr, 0));
+}
