@@ -1,5 +1,6 @@
 #include "OverviewFile.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -100,14 +101,17 @@ void ReadOverviewFile(const std::wstring& path, OverviewReceiver& receiver) {
   if (utf8 && bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
 
   OverviewTagScanner scanner;
+  const std::size_t lines = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
   switch (KindOf(bytes, utf8, scanner)) {
     case OverviewKind::Manholes:
+      receiver.ExpectManholeLines(lines);
       ForEachLine(bytes, [&](std::string_view line) {
         for (const OverviewTagView& tag : scanner.Scan(DecodeOverviewText(line, utf8))) receiver.ManholeTag(tag);
         return true;
       });
       break;
     case OverviewKind::Pipes:
+      receiver.ExpectPipeLines(lines);
       ForEachLine(bytes, [&](std::string_view line) {
         const auto tags = scanner.Scan(DecodeOverviewText(line, utf8));
         if (tags.size() >= 3) receiver.PipeLine(tags[0], tags[1], tags[2]);

@@ -3,6 +3,7 @@
 // carries a tag: one tag makes a manhole file, three a pipe file; any other
 // file is not used.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,10 @@
 // the call.
 class OverviewReceiver {
  public:
+  // How many lines the manhole (pipe) file about to be given has, so that
+  // room can be made at once: a city's files have a million lines.
+  virtual void ExpectManholeLines(std::size_t) {}
+  virtual void ExpectPipeLines(std::size_t) {}
   virtual void ManholeTag(const OverviewTagView& tag) = 0;
   virtual void PipeLine(const OverviewTagView& pipe, const OverviewTagView& first, const OverviewTagView& second) = 0;
 

@@ -32,6 +32,18 @@ std::wstring_view OverviewLookup::Keep(std::wstring_view text) {
   return *texts_.insert(Copy(text)).first;
 }
 
+// A line holds at most one manhole tag that counts, or one pipe line with
+// its three tag texts, of which the two manholes' are mostly known already.
+void OverviewLookup::ExpectManholeLines(std::size_t lines) {
+  texts_.reserve(texts_.size() + lines);
+  tagByShortName_.reserve(tagByShortName_.size() + lines);
+}
+
+void OverviewLookup::ExpectPipeLines(std::size_t lines) {
+  texts_.reserve(texts_.size() + lines);
+  pipeByManholes_.reserve(pipeByManholes_.size() + lines);
+}
+
 void OverviewLookup::ManholeTag(const OverviewTagView& tag) {
   if (tagByShortName_.contains(tag.shortName)) return;
   const std::wstring_view text = Keep(tag.text);

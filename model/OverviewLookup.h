@@ -16,6 +16,8 @@
 
 class OverviewLookup : public OverviewReceiver {
  public:
+  void ExpectManholeLines(std::size_t lines) override;
+  void ExpectPipeLines(std::size_t lines) override;
   void ManholeTag(const OverviewTagView& tag) override;
   void PipeLine(const OverviewTagView& pipe, const OverviewTagView& first, const OverviewTagView& second) override;
 

@@ -41,6 +41,11 @@ void PipeRunBuilder::Runs(const RunIndex& index, const LwdDevicePointObject* key
   std::sort(runs.begin(), runs.end(), std::greater<>());
 }
 
+void PipeRunBuilder::Reserve(std::size_t segments) {
+  byFirstStart_.reserve(segments);
+  byLastEnd_.reserve(segments);
+}
+
 void PipeRunBuilder::Place(const LwdDeviceSegment* segment) {
   if (segment == nullptr) return;
   const LwdDevicePointObject* start = segment->getStartDevicePointObject();

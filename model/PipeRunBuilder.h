@@ -21,6 +21,8 @@ class PipeRunBuilder {
 
   PipeRunBuilder(PathOf pathOf, IsTaggedManhole isTaggedManhole);
 
+  // Room in the indexes for this many segments, made at once.
+  void Reserve(std::size_t segments);
   // A null segment is passed over.
   void Place(const LwdDeviceSegment* segment);
   PipeRuns TakeRuns();

@@ -33,7 +33,12 @@ void MatchRun(const std::vector<const LwdDeviceSegment*>& run, const OverviewLoo
 // The runs of the chains' segments; what finding them takes is let go
 // before the runs are matched, when the pipe tags come in.
 PipeRuns CutRuns(const SectionChainList& sectionChains, const PointObjectTagMap& pointObjectTags) {
+  std::size_t segments = 0;
+  for (const SectionChains& record : sectionChains) {
+    for (const SegmentChain& chain : record.chains) segments += chain.size();
+  }
   std::unordered_map<const LwdDeviceSegment*, const LwtTrenchPath*> pathOfSegment;
+  pathOfSegment.reserve(segments);
   for (const SectionChains& record : sectionChains) {
     const LwtTrenchEdge* edge = record.section != nullptr ? record.section->getTrenchEdge() : nullptr;
     const LwtTrenchPath* path = edge != nullptr ? edge->getTrenchPath() : nullptr;
@@ -51,6 +56,7 @@ PipeRuns CutRuns(const SectionChainList& sectionChains, const PointObjectTagMap&
         return pointObject != nullptr && pointObject->getClassId() == kClassManhole &&
                pointObjectTags.contains(pointObject->getPersistentID());
       });
+  builder.Reserve(segments);
   for (const SectionChains& record : sectionChains) {
     for (const SegmentChain& chain : record.chains) {
       for (const LwdDeviceSegment* segment : chain) builder.Place(segment);
