@@ -1,6 +1,8 @@
 #include "OverviewFile.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -33,10 +35,11 @@ void ForEachLine(std::string_view bytes, Visit visit) {
 enum class OverviewKind { Unused, Manholes, Pipes };
 
 // Told by the first line that carries a tag.
-OverviewKind KindOf(std::string_view bytes, bool utf8, OverviewTagScanner& scanner) {
+OverviewKind KindOf(std::string_view bytes, bool utf8, OverviewTagScanner& scanner, std::wstring& text) {
   OverviewKind kind = OverviewKind::Unused;
   ForEachLine(bytes, [&](std::string_view line) {
-    const std::size_t tags = scanner.Scan(DecodeOverviewText(line, utf8)).size();
+    DecodeOverviewText(line, utf8, text);
+    const std::size_t tags = scanner.Scan(text).size();
     if (tags == 0) return true;
     kind = tags == 1 ? OverviewKind::Manholes : tags == 3 ? OverviewKind::Pipes : OverviewKind::Unused;
     return false;
@@ -44,10 +47,31 @@ OverviewKind KindOf(std::string_view bytes, bool utf8, OverviewTagScanner& scann
   return kind;
 }
 
+// In one read where the size is known; byte by byte where it is not (a pipe).
 std::string ReadBytes(const std::wstring& path) {
-  std::ifstream file(platform::ToUtf8(path), std::ios::binary);
+  std::ifstream file(platform::ToUtf8(path), std::ios::binary | std::ios::ate);
   if (!file) return {};
-  return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  const std::streamoff size = file.tellg();
+  if (size < 0 || !file.seekg(0)) {
+    file.clear();
+    return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  }
+  std::string bytes(static_cast<std::size_t>(size), '\0');
+  file.read(bytes.data(), size);
+  bytes.resize(static_cast<std::size_t>(file.gcount()));
+  return bytes;
+}
+
+// Eight bytes at a time: spreadsheet exports are nearly all ASCII.
+std::size_t AsciiPrefix(std::string_view bytes) {
+  std::size_t i = 0;
+  for (; i + 8 <= bytes.size(); i += 8) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, bytes.data() + i, sizeof word);
+    if ((word & 0x8080808080808080ull) != 0) break;
+  }
+  while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80) ++i;
+  return i;
 }
 
 }  // namespace
@@ -55,14 +79,13 @@ std::string ReadBytes(const std::wstring& path) {
 bool IsUtf8Text(std::string_view bytes) {
   std::size_t i = 0;
   while (i < bytes.size()) {
+    i += AsciiPrefix(bytes.substr(i));
+    if (i == bytes.size()) break;
     const auto lead = static_cast<unsigned char>(bytes[i]);
     std::size_t length = 0;
     char32_t value = 0;
     char32_t least = 0;
-    if (lead < 0x80) {
-      ++i;
-      continue;
-    } else if ((lead & 0xE0) == 0xC0) {
+    if ((lead & 0xE0) == 0xC0) {
       length = 2, value = lead & 0x1F, least = 0x80;
     } else if ((lead & 0xF0) == 0xE0) {
       length = 3, value = lead & 0x0F, least = 0x800;
@@ -83,15 +106,21 @@ bool IsUtf8Text(std::string_view bytes) {
   return true;
 }
 
-std::wstring DecodeOverviewText(std::string_view bytes, bool utf8) {
-  if (utf8) return platform::FromUtf8(bytes);
-  std::wstring text;
-  text.reserve(bytes.size());
+void DecodeOverviewText(std::string_view bytes, bool utf8, std::wstring& text) {
+  // ASCII reads the same in both kinds of text.
+  if (AsciiPrefix(bytes) == bytes.size()) {
+    text.assign(bytes.begin(), bytes.end());
+    return;
+  }
+  if (utf8) {
+    text = platform::FromUtf8(bytes);
+    return;
+  }
+  text.clear();
   for (char byte : bytes) {
     const auto code = static_cast<unsigned char>(byte);
     text += code >= 0x80 && code < 0xA0 ? kWindows1252High[code - 0x80] : static_cast<wchar_t>(code);
   }
-  return text;
 }
 
 void ReadOverviewFile(const std::wstring& path, OverviewReceiver& receiver) {
@@ -101,19 +130,22 @@ void ReadOverviewFile(const std::wstring& path, OverviewReceiver& receiver) {
   if (utf8 && bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
 
   OverviewTagScanner scanner;
+  std::wstring text;  // the line being read
   const std::size_t lines = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
-  switch (KindOf(bytes, utf8, scanner)) {
+  switch (KindOf(bytes, utf8, scanner, text)) {
     case OverviewKind::Manholes:
       receiver.ExpectManholeLines(lines);
       ForEachLine(bytes, [&](std::string_view line) {
-        for (const OverviewTagView& tag : scanner.Scan(DecodeOverviewText(line, utf8))) receiver.ManholeTag(tag);
+        DecodeOverviewText(line, utf8, text);
+        for (const OverviewTagView& tag : scanner.Scan(text)) receiver.ManholeTag(tag);
         return true;
       });
       break;
     case OverviewKind::Pipes:
       receiver.ExpectPipeLines(lines);
       ForEachLine(bytes, [&](std::string_view line) {
-        const auto tags = scanner.Scan(DecodeOverviewText(line, utf8));
+        DecodeOverviewText(line, utf8, text);
+        const auto tags = scanner.Scan(text);
         if (tags.size() >= 3) receiver.PipeLine(tags[0], tags[1], tags[2]);
         return true;
       });

@@ -32,5 +32,6 @@ void ReadOverviewFile(const std::wstring& path, OverviewReceiver& receiver);
 // The files are ANSI text from spreadsheet exports, taken as Windows-1252,
 // unless the whole file is valid UTF-8.
 bool IsUtf8Text(std::string_view bytes);
-// A piece of such a file (a line), decoded as the file's kind of text says.
-std::wstring DecodeOverviewText(std::string_view bytes, bool utf8);
+// A piece of such a file (a line), decoded as the file's kind of text says,
+// into `text`, whose room is reused from line to line.
+void DecodeOverviewText(std::string_view bytes, bool utf8, std::wstring& text);

@@ -1,18 +1,12 @@
 #include "OverviewLookup.h"
 
 #include <algorithm>
-#include <functional>
 
 namespace {
 
 constexpr std::size_t kBlockCharacters = 64 * 1024;
 
 }  // namespace
-
-std::size_t OverviewLookup::PairHash::operator()(const ManholePair& pair) const {
-  const std::hash<std::wstring_view> hash;
-  return hash(pair.first) * 31 + hash(pair.second);
-}
 
 std::wstring_view OverviewLookup::Copy(std::wstring_view text) {
   if (blocks_.empty() || blockSize_ - blockUsed_ < text.size()) {
@@ -26,44 +20,66 @@ std::wstring_view OverviewLookup::Copy(std::wstring_view text) {
   return {copy, text.size()};
 }
 
-std::wstring_view OverviewLookup::Keep(std::wstring_view text) {
-  const auto found = texts_.find(text);
-  if (found != texts_.end()) return *found;
-  return *texts_.insert(Copy(text)).first;
+std::uint32_t OverviewLookup::FindText(std::wstring_view text, std::uint64_t hash) const {
+  return textIndex_.Find(hash, [&](std::uint32_t entry) { return texts_[entry] == text; });
+}
+
+std::uint32_t OverviewLookup::FindPipe(std::uint32_t first, std::uint32_t second, std::uint64_t hash) const {
+  return pipeIndex_.Find(hash, [&](std::uint32_t entry) {
+    return pipes_[entry].first == first && pipes_[entry].second == second;
+  });
+}
+
+std::uint32_t OverviewLookup::Keep(std::wstring_view text) {
+  const std::uint64_t hash = flat_hash::OfText(text);
+  if (const std::uint32_t found = FindText(text, hash); found != FlatHashIndex::kNone) return found;
+  const auto number = static_cast<std::uint32_t>(texts_.size());
+  texts_.push_back(Copy(text));
+  textIndex_.Insert(hash, number);
+  return number;
 }
 
 // A line holds at most one manhole tag that counts, or one pipe line with
 // its three tag texts, of which the two manholes' are mostly known already.
 void OverviewLookup::ExpectManholeLines(std::size_t lines) {
-  texts_.reserve(texts_.size() + lines);
-  tagByShortName_.reserve(tagByShortName_.size() + lines);
+  textIndex_.Reserve(texts_.size() + lines);
+  manholeIndex_.Reserve(manholes_.size() + lines);
 }
 
 void OverviewLookup::ExpectPipeLines(std::size_t lines) {
-  texts_.reserve(texts_.size() + lines);
-  pipeByManholes_.reserve(pipeByManholes_.size() + lines);
+  textIndex_.Reserve(texts_.size() + lines);
+  pipeIndex_.Reserve(pipes_.size() + lines);
 }
 
 void OverviewLookup::ManholeTag(const OverviewTagView& tag) {
-  if (tagByShortName_.contains(tag.shortName)) return;
-  const std::wstring_view text = Keep(tag.text);
-  const std::wstring_view shortName = text.substr(text.size() - tag.shortName.size());
-  tagByShortName_.emplace(shortName, OverviewTagView{text, shortName});
+  const std::uint64_t hash = flat_hash::OfText(tag.shortName);
+  const auto sameName = [&](std::uint32_t entry) { return manholes_[entry].shortName == tag.shortName; };
+  if (manholeIndex_.Find(hash, sameName) != FlatHashIndex::kNone) return;
+  const std::wstring_view text = texts_[Keep(tag.text)];
+  manholeIndex_.Insert(hash, static_cast<std::uint32_t>(manholes_.size()));
+  manholes_.push_back({text, text.substr(text.size() - tag.shortName.size())});
 }
 
 void OverviewLookup::PipeLine(const OverviewTagView& pipe, const OverviewTagView& first,
                               const OverviewTagView& second) {
-  if (pipeByManholes_.contains({first.text, second.text})) return;
-  const ManholePair key(Keep(first.text), Keep(second.text));
-  pipeByManholes_.emplace(key, Keep(pipe.text));
+  const std::uint32_t firstText = Keep(first.text);
+  const std::uint32_t secondText = Keep(second.text);
+  const std::uint64_t hash = flat_hash::OfPair(firstText, secondText);
+  if (FindPipe(firstText, secondText, hash) != FlatHashIndex::kNone) return;
+  pipeIndex_.Insert(hash, static_cast<std::uint32_t>(pipes_.size()));
+  pipes_.push_back({firstText, secondText, Keep(pipe.text)});
 }
 
 const OverviewTagView* OverviewLookup::FindManholeTag(std::wstring_view shortName) const {
-  const auto found = tagByShortName_.find(shortName);
-  return found == tagByShortName_.end() ? nullptr : &found->second;
+  const std::uint32_t found = manholeIndex_.Find(
+      flat_hash::OfText(shortName), [&](std::uint32_t entry) { return manholes_[entry].shortName == shortName; });
+  return found == FlatHashIndex::kNone ? nullptr : &manholes_[found];
 }
 
 std::wstring_view OverviewLookup::FindPipeLine(std::wstring_view firstTag, std::wstring_view secondTag) const {
-  const auto found = pipeByManholes_.find({firstTag, secondTag});
-  return found == pipeByManholes_.end() ? std::wstring_view() : found->second;
+  const std::uint32_t first = FindText(firstTag, flat_hash::OfText(firstTag));
+  const std::uint32_t second = FindText(secondTag, flat_hash::OfText(secondTag));
+  if (first == FlatHashIndex::kNone || second == FlatHashIndex::kNone) return {};
+  const std::uint32_t found = FindPipe(first, second, flat_hash::OfPair(first, second));
+  return found == FlatHashIndex::kNone ? std::wstring_view() : texts_[pipes_[found].pipe];
 }

@@ -1,0 +1,110 @@
+#pragma once
+// An open-addressing hash index over entries the caller keeps in a vector of
+// its own: each slot holds an entry number and the entry's hash, so that
+// growing needs nothing from the caller and most probes are settled without
+// looking at the entry. Kept at most half full, probed linearly. Node-based
+// maps cost an allocation and a cache miss or two per entry, which for a
+// city's files was most of the time of the overview step.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+#include <vector>
+
+class FlatHashIndex {
+ public:
+  static constexpr std::uint32_t kNone = UINT32_MAX;
+
+  // Room for this many entries, made at once.
+  void Reserve(std::size_t entries) {
+    if (2 * entries > slots_.size()) Resize(2 * entries);
+  }
+
+  // The entry with this hash for which `matches(entry)` holds, or kNone.
+  template <class Matches>
+  std::uint32_t Find(std::uint64_t hash, Matches matches) const {
+    if (slots_.empty()) return kNone;
+    const std::uint32_t fold = Fold(hash);
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t slot = fold & mask;; slot = (slot + 1) & mask) {
+      const Slot& at = slots_[slot];
+      if (at.entry == kNone) return kNone;
+      if (at.hash == fold && matches(at.entry)) return at.entry;
+    }
+  }
+
+  // Adds an entry that Find did not find.
+  void Insert(std::uint64_t hash, std::uint32_t entry) {
+    if (2 * (size_ + 1) > slots_.size()) Resize(2 * (size_ + 1));
+    Place({Fold(hash), entry});
+    ++size_;
+  }
+
+  std::size_t Size() const { return size_; }
+
+ private:
+  struct Slot {
+    std::uint32_t hash;
+    std::uint32_t entry;
+  };
+
+  static std::uint32_t Fold(std::uint64_t hash) { return static_cast<std::uint32_t>(hash ^ (hash >> 32)); }
+
+  void Place(Slot slot) {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t at = slot.hash & mask;
+    while (slots_[at].entry != kNone) at = (at + 1) & mask;
+    slots_[at] = slot;
+  }
+
+  void Resize(std::size_t least) {
+    std::size_t size = 16;
+    while (size < least) size *= 2;
+    std::vector<Slot> old(size, Slot{0, kNone});
+    old.swap(slots_);
+    for (const Slot& slot : old) {
+      if (slot.entry != kNone) Place(slot);
+    }
+  }
+
+  std::vector<Slot> slots_;
+  std::size_t size_ = 0;
+};
+
+// Hashes whose every bit depends on every input bit, as the index needs: it
+// takes the slot from the low bits.
+namespace flat_hash {
+
+inline std::uint64_t Mix(std::uint64_t value) {
+  value ^= value >> 33;
+  value *= 0xFF51AFD7ED558CCDull;
+  value ^= value >> 33;
+  value *= 0xC4CEB9FE1A85EC53ull;
+  value ^= value >> 33;
+  return value;
+}
+
+inline std::uint64_t OfPointer(const void* pointer) { return Mix(reinterpret_cast<std::uintptr_t>(pointer)); }
+
+inline std::uint64_t OfPair(std::uint64_t first, std::uint64_t second) {
+  return Mix(first * 0x9E3779B97F4A7C15ull + second);
+}
+
+// Two characters at a time.
+static_assert(sizeof(wchar_t) == 4);
+inline std::uint64_t OfText(std::wstring_view text) {
+  std::uint64_t hash = text.size();
+  const wchar_t* at = text.data();
+  std::size_t left = text.size();
+  for (; left >= 2; left -= 2, at += 2) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, at, sizeof word);
+    hash = (hash ^ word) * 0x9E3779B97F4A7C15ull;
+    hash ^= hash >> 29;
+  }
+  if (left > 0) hash = (hash ^ static_cast<std::uint32_t>(*at)) * 0x9E3779B97F4A7C15ull;
+  return Mix(hash);
+}
+
+}  // namespace flat_hash
