@@ -1,34 +1,54 @@
 #include "XMLRead_IDTable.h"
 
+namespace {
+
+// Ids in runs of this many share neighbouring slots.
+constexpr int kRunBits = 3;
+
+}  // namespace
+
 void XMLRead_IDTable::clearTable() {
-  records_ = {};
+  entries_ = {};
   slots_ = {};
 }
 
 bool XMLRead_IDTable::addId(int id, Kind kind, void* object, std::size_t offset) {
-  if (2 * (records_.size() + 1) > slots_.size()) {
-    slots_.assign(slots_.empty() ? 1024 : 2 * slots_.size(), -1);
-    for (std::size_t i = 0; i < records_.size(); ++i) slots_[Slot(records_[i].id)] = static_cast<std::int32_t>(i);
-  }
-  const std::size_t slot = Slot(id);
-  if (slots_[slot] >= 0) return false;
-  slots_[slot] = static_cast<std::int32_t>(records_.size());
-  records_.push_back({id, {kind, object, offset}});
+  if (id <= 0) return false;
+  if (2 * (entries_.size() + 1) > slots_.size()) Grow();
+  Slot& slot = slots_[Find(id)];
+  if (slot.id != 0) return false;
+  slot = {id, static_cast<std::uint32_t>(entries_.size())};
+  entries_.push_back({kind, object, offset});
   return true;
 }
 
 const XMLRead_IDTable::Entry* XMLRead_IDTable::findId(int id) const {
-  if (slots_.empty()) return nullptr;
-  const std::int32_t record = slots_[Slot(id)];
-  return record < 0 ? nullptr : &records_[static_cast<std::size_t>(record)].entry;
+  if (id <= 0 || slots_.empty()) return nullptr;
+  const Slot& slot = slots_[Find(id)];
+  return slot.id == 0 ? nullptr : &entries_[slot.entry];
 }
 
-std::size_t XMLRead_IDTable::Slot(int id) const {
-  // Ids of a file are mostly consecutive; multiplying spreads them over the table.
-  std::uint64_t hash = static_cast<std::uint32_t>(id) * 0x9E3779B97F4A7C15ull;
-  hash ^= hash >> 29;
+std::size_t XMLRead_IDTable::Find(int id) const {
+  // A file numbers its objects mostly one after the other. Ids that differ
+  // only in their low bits get neighbouring slots, so that reading a run of
+  // them touches one stretch of the table; the runs themselves are spread by
+  // multiplying (Fibonacci hashing).
+  const auto bits = static_cast<std::uint32_t>(id);
+  const std::uint64_t run = (static_cast<std::uint64_t>(bits >> kRunBits) * 0x9E3779B97F4A7C15ull) >> shift_;
   const std::size_t mask = slots_.size() - 1;
-  std::size_t slot = static_cast<std::size_t>(hash) & mask;
-  while (slots_[slot] >= 0 && records_[static_cast<std::size_t>(slots_[slot])].id != id) slot = (slot + 1) & mask;
+  std::size_t slot = ((static_cast<std::size_t>(run) << kRunBits) | (bits & ((1u << kRunBits) - 1))) & mask;
+  while (slots_[slot].id != 0 && slots_[slot].id != id) slot = (slot + 1) & mask;
   return slot;
+}
+
+void XMLRead_IDTable::Grow() {
+  const std::vector<Slot> old = std::move(slots_);
+  const std::size_t size = old.empty() ? 1024 : 2 * old.size();
+  slots_.assign(size, Slot{0, 0});
+  int bits = 0;
+  while ((std::size_t{1} << bits) < size) ++bits;
+  shift_ = 64 - (bits - kRunBits);
+  for (const Slot& slot : old) {
+    if (slot.id != 0) slots_[Find(slot.id)] = slot;
+  }
 }

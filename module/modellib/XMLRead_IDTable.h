@@ -9,7 +9,16 @@
 
 class XMLRead_IDTable {
  public:
-  enum class Kind { Pipe, Segment, PointObject, Device, TrenchPath, TrenchObject, TrenchSection, TrenchNode };
+  enum class Kind : std::uint8_t {
+    Pipe,
+    Segment,
+    PointObject,
+    Device,
+    TrenchPath,
+    TrenchObject,
+    TrenchSection,
+    TrenchNode
+  };
 
   struct Entry {
     Kind kind;
@@ -19,23 +28,27 @@ class XMLRead_IDTable {
 
   void clearTable();
 
-  // False, and the table unchanged, when the id is already there.
+  // Ids are positive, as a model file's are. False, and the table unchanged,
+  // when the id is already there or is not positive.
   bool addId(int id, Kind kind, void* object, std::size_t offset);
   // Null when the id is not in the table; valid until the next addId.
   const Entry* findId(int id) const;
 
  private:
-  struct Record {
-    int id;
-    Entry entry;
+  // An id and the number of its entry; id 0 marks an empty slot.
+  struct Slot {
+    std::int32_t id;
+    std::uint32_t entry;
   };
 
-  // The slot that holds the id's record number, or the empty slot where it would go.
-  std::size_t Slot(int id) const;
+  // The slot that holds the id, or the empty slot where it would go.
+  std::size_t Find(int id) const;
+  void Grow();
 
-  // The records in the order added, and an open hash table of their numbers
-  // (-1 for none), at most half full. A node per id cost an allocation and a
-  // cache miss or two for each of a city's millions of ids.
-  std::vector<Record> records_;
-  std::vector<std::int32_t> slots_;
+  // The entries in the order added, and an open hash table of their numbers,
+  // at most half full. The slot carries its id, so that a probe touches the
+  // table alone and an entry only once found.
+  std::vector<Entry> entries_;
+  std::vector<Slot> slots_;
+  int shift_ = 0;  // 64 less the bits of a run number in the table
 };

@@ -26,3 +26,26 @@ TEST(XMLRead_IDTable, EveryIdOfATownIsFoundWithWhatItNamesAndASecondDefinitionIs
   EXPECT_EQ(ids.findId(id(0)), nullptr);
   EXPECT_TRUE(ids.addId(id(0), Kind::Device, nullptr, 0));
 }
+
+TEST(XMLRead_IDTable, IdsInStridesThatShareSlotsAreAllKeptApart) {
+  XMLRead_IDTable ids;
+  std::vector<int> objects(20000);
+  // Multiples of 8 and of 4096 all start their search at the same place in a run.
+  const auto id = [](int i) { return i < 10000 ? 8 * (i + 1) : 4096 * (i - 9999) + 3; };
+  for (int i = 0; i < 20000; ++i) ASSERT_TRUE(ids.addId(id(i), Kind::Segment, &objects[i], i)) << i;
+  for (int i = 0; i < 20000; ++i) {
+    const XMLRead_IDTable::Entry* entry = ids.findId(id(i));
+    ASSERT_NE(entry, nullptr) << i;
+    EXPECT_EQ(entry->object, &objects[i]);
+  }
+  EXPECT_EQ(ids.findId(12), nullptr);
+  EXPECT_EQ(ids.findId(4096 + 4), nullptr);
+}
+
+TEST(XMLRead_IDTable, IdsThatAreNotPositiveAreRefused) {
+  XMLRead_IDTable ids;
+  EXPECT_FALSE(ids.addId(0, Kind::Device, nullptr, 0));
+  EXPECT_FALSE(ids.addId(-7, Kind::Device, nullptr, 0));
+  EXPECT_EQ(ids.findId(0), nullptr);
+  EXPECT_EQ(ids.findId(-7), nullptr);
+}
