@@ -58,17 +58,45 @@ constexpr Spelling kSpellings[] = {
 
 bool IsCombiningMark(char32_t c) { return c >= 0x0300 && c <= 0x036F; }
 
+// The bytes of the set's characters from 0xA0 to 0x17F, where all but one
+// of them lie (0 where there is none): Norwegian letters come often.
+constexpr char32_t kTableEnd = 0x180;
+constexpr auto kLatinBytes = [] {
+  std::array<unsigned char, kTableEnd - 0xA0> bytes{};
+  for (std::size_t i = 0; i < kUpperHalf.size(); ++i) {
+    if (kUpperHalf[i] < kTableEnd) bytes[kUpperHalf[i] - 0xA0] = static_cast<unsigned char>(0xA0 + i);
+  }
+  return bytes;
+}();
+
 // Byte for a character of the set, or 0 when it is not in the set above 0x9F.
 unsigned char UpperHalfByte(char32_t c) {
+  if (c < kTableEnd) return kLatinBytes[c - 0xA0];
   const auto* it = std::find(kUpperHalf.begin(), kUpperHalf.end(), c);
   return it == kUpperHalf.end() ? 0 : static_cast<unsigned char>(0xA0 + (it - kUpperHalf.begin()));
 }
 
+bool IsOwnByte(wchar_t c) { return static_cast<char32_t>(c) < 0xA0; }
+
 }  // namespace
 
+// Runs of characters that are their own bytes, nearly all there is, are
+// copied without a check of room for each.
 void Iso8859_10Encoder::Encode(std::wstring_view text, std::string& out) {
   out.reserve(out.size() + text.size());
-  for (wchar_t c : text) Append(c, out);
+  const wchar_t* at = text.data();
+  const wchar_t* const end = at + text.size();
+  while (at != end) {
+    const wchar_t* run = at;
+    while (run != end && IsOwnByte(*run)) ++run;
+    if (run != at) {
+      const std::size_t from = out.size();
+      out.resize(from + static_cast<std::size_t>(run - at));
+      std::transform(at, run, out.data() + from, [](wchar_t c) { return static_cast<char>(c); });
+      at = run;
+    }
+    if (at != end) Append(*at++, out);
+  }
 }
 
 void Iso8859_10Encoder::Append(wchar_t wc, std::string& out) {

@@ -32,8 +32,15 @@ std::wstring NormalisedTokens(std::wstring_view text) {
   return tokens;
 }
 
-std::wstring IdOf(const LwdDevicePointObject* pointObject) {
-  return pointObject == nullptr ? std::wstring() : sosi_units::Decimal(pointObject->getPersistentID());
+sosi_units::DecimalText IdOf(const LwdDevicePointObject* pointObject) {
+  return pointObject == nullptr ? sosi_units::DecimalText() : sosi_units::DecimalText(pointObject->getPersistentID());
+}
+
+// Object type names are made once for each feature, not for each object.
+const std::wstring& Memo(std::map<const CWsFeature*, std::wstring>& names, const CWsFeature& feature,
+                         std::wstring (*make)(const CWsFeature&)) {
+  const auto found = names.find(&feature);
+  return found != names.end() ? found->second : names.emplace(&feature, make(feature)).first->second;
 }
 
 }  // namespace
@@ -69,9 +76,9 @@ SosiExportRun::SosiExportRun(const SosiLayout& layout, const SosiExportTables& t
          L"\" is not in SOSI quality form (numbers and *); no KVALITET written for it");
   }
   networkLevel_ = CodeOf(texts.networkLevel);
-  const std::wstring status = CodeOf(texts.status);
-  curveStatus_ = status;
-  pointStatus_ = status;
+  status_ = CodeOf(texts.status);
+  curveStatus_ = status_;
+  pointStatus_ = status_;
   if (layout.fullMapping) {
     if (auto code = CodeOf(texts.pipeStatus); !code.empty()) curveStatus_ = code;
     if (auto code = CodeOf(texts.connectionStatus); !code.empty()) pointStatus_ = code;
@@ -83,6 +90,8 @@ SosiExportRun::SosiExportRun(const SosiLayout& layout, const SosiExportTables& t
       code->clear();
     }
   }
+  pointQuality_[0] = PointQuality(false);
+  pointQuality_[1] = PointQuality(true);
 }
 
 SosiHeader SosiExportRun::MakeHeader(const SosiObjectPlan& plan) const {
@@ -99,7 +108,7 @@ SosiHeader SosiExportRun::MakeHeader(const SosiObjectPlan& plan) const {
   header.owner = texts_.owner;
   header.producer = texts_.producer;
   header.values.Set(SosiField::NetworkLevel, networkLevel_);
-  header.values.Set(SosiField::Status, sosi_codes::CodeOf(texts_.status));
+  header.values.Set(SosiField::Status, status_);
   header.values.Set(SosiField::Year, texts_.year);
   return header;
 }
@@ -124,13 +133,16 @@ void SosiExportRun::WriteCurve(SosiFileWriter& writer, const SosiCurvePlan& curv
   const std::wstring& name = pipe->getName();
   const std::wstring& material = pipe->getMaterial();
 
+  using sosi_units::DecimalText;
   SosiValues values;
   const CWsFeature* type = pipeTypes_.Find(name);
-  std::wstring objectType = type != nullptr ? sosi_codes::PipeObjectTypeName(*type) : std::wstring();
-  values.Set(SosiField::ObjectType, objectType.empty() ? std::wstring(layout_.genericCurveType) : objectType);
+  const std::wstring_view objectType =
+      type != nullptr ? Memo(curveTypeNames_, *type, sosi_codes::PipeObjectTypeName) : std::wstring_view();
+  values.Set(SosiField::ObjectType, objectType.empty() ? layout_.genericCurveType : objectType);
+  const DecimalText group = type != nullptr && type->Group() >= 0 ? DecimalText(type->Group()) : DecimalText();
   if (type != nullptr) {
     values.Set(SosiField::TypeCode, type->Feature());
-    if (type->Group() >= 0) values.Set(SosiField::ThemeGroup, sosi_units::Decimal(type->Group()));
+    values.Set(SosiField::ThemeGroup, group.View());
   }
   if (const CWsFeature* usage = pipeUsage_.Find(name)) values.Set(SosiField::Usage, usage->Feature());
   if (const CWsFeature* method = pipeMethod_.Find(name)) values.Set(SosiField::Method, method->Feature());
@@ -143,18 +155,21 @@ void SosiExportRun::WriteCurve(SosiFileWriter& writer, const SosiCurvePlan& curv
     }
   }
   values.Set(SosiField::Name, name);
-  if (pipe->hasDimension()) values.Set(SosiField::Dimension, sosi_units::Decimal(pipe->getDimension()));
+  const DecimalText dimension = pipe->hasDimension() ? DecimalText(pipe->getDimension()) : DecimalText();
+  values.Set(SosiField::Dimension, dimension.View());
   values.Set(SosiField::NetworkLevel, networkLevel_);
   values.Set(SosiField::Status, curveStatus_);
   values.Set(SosiField::Owner, texts_.owner);
   values.Set(SosiField::Year, texts_.year);
   if (curve.tag != nullptr) values.Set(SosiField::Tag, *curve.tag);
   values.Set(SosiField::Quality, quality_);
-  values.Set(SosiField::Id, sosi_units::Decimal(first->getPersistentID()));
-  values.Set(SosiField::FromId,
-             IdOf(curve.reversed ? last->getEndDevicePointObject() : first->getStartDevicePointObject()));
-  values.Set(SosiField::ToId,
-             IdOf(curve.reversed ? first->getStartDevicePointObject() : last->getEndDevicePointObject()));
+  const DecimalText id(first->getPersistentID());
+  values.Set(SosiField::Id, id.View());
+  const DecimalText fromId =
+      IdOf(curve.reversed ? last->getEndDevicePointObject() : first->getStartDevicePointObject());
+  values.Set(SosiField::FromId, fromId.View());
+  const DecimalText toId = IdOf(curve.reversed ? first->getStartDevicePointObject() : last->getEndDevicePointObject());
+  values.Set(SosiField::ToId, toId.View());
 
   writer.BeginObject(L"KURVE");
   WriteElements(writer, layout_.curve, values);
@@ -175,8 +190,9 @@ void SosiExportRun::WritePoint(SosiFileWriter& writer, const SosiPointPlan& poin
 
   SosiValues values;
   const CWsFeature* feature = connectionTypes_.Find(type);
-  std::wstring objectType = feature != nullptr ? sosi_codes::ObjectTypeName(*feature) : std::wstring();
-  values.Set(SosiField::ObjectType, objectType.empty() ? std::wstring(layout_.genericPointType) : objectType);
+  const std::wstring_view objectType =
+      feature != nullptr ? Memo(pointTypeNames_, *feature, sosi_codes::ObjectTypeName) : std::wstring_view();
+  values.Set(SosiField::ObjectType, objectType.empty() ? layout_.genericPointType : objectType);
   if (feature != nullptr) values.Set(SosiField::TypeCode, feature->Feature());
   if (const CWsFeature* usage = connectionUsage_.Find(type)) values.Set(SosiField::Usage, usage->Feature());
   if (const CWsFeature* method = connectionMethod_.Find(type)) values.Set(SosiField::Method, method->Feature());
@@ -190,8 +206,9 @@ void SosiExportRun::WritePoint(SosiFileWriter& writer, const SosiPointPlan& poin
   values.Set(SosiField::Status, pointStatus_);
   values.Set(SosiField::Owner, texts_.owner);
   values.Set(SosiField::Year, texts_.year);
-  values.Set(SosiField::Quality, PointQuality(point.heights));
-  values.Set(SosiField::Id, sosi_units::Decimal(pointObject->getPersistentID()));
+  values.Set(SosiField::Quality, pointQuality_[point.heights ? 1 : 0]);
+  const sosi_units::DecimalText id(pointObject->getPersistentID());
+  values.Set(SosiField::Id, id.View());
 
   writer.BeginObject(L"PUNKT");
   WriteElements(writer, layout_.point, values);

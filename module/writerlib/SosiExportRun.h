@@ -72,11 +72,15 @@ class SosiExportRun {
   // Codes and tokens taken from the header texts once.
   int coordinateSystem_ = 0;
   std::wstring quality_;
+  std::wstring status_;
   std::wstring curveStatus_;
   std::wstring pointStatus_;
   std::wstring networkLevel_;
   std::wstring qualityXY_;
   std::wstring qualityZ_;
+  std::wstring pointQuality_[2];  // without and with heights
+  std::map<const CWsFeature*, std::wstring> curveTypeNames_;
+  std::map<const CWsFeature*, std::wstring> pointTypeNames_;
 
   FeatureLookup pipeTypes_;
   FeatureLookup pipeUsage_;

@@ -92,7 +92,7 @@ void WriteElements(SosiFileWriter& writer, std::span<const SosiElement> elements
       if (HasValueBelow(elements, i, values)) writer.Element(element.level, element.name);
       continue;
     }
-    const std::wstring& value = values.Get(element.field);
+    const std::wstring_view value = values.Get(element.field);
     if (value.empty()) continue;
     if (IsTokenField(element.field)) {
       writer.Tokens(element.level, element.name, value);

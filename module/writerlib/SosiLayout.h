@@ -38,14 +38,16 @@ enum class SosiField {
 };
 
 // The values of one object (or of the header), by field; empty means absent.
+// They view texts the caller keeps until the values are written, so that
+// filling them for each of a city's objects copies nothing.
 class SosiValues {
  public:
-  void Set(SosiField field, std::wstring value) { values_[Index(field)] = std::move(value); }
-  const std::wstring& Get(SosiField field) const { return values_[Index(field)]; }
+  void Set(SosiField field, std::wstring_view value) { values_[Index(field)] = value; }
+  std::wstring_view Get(SosiField field) const { return values_[Index(field)]; }
 
  private:
   static std::size_t Index(SosiField field) { return static_cast<std::size_t>(field); }
-  std::array<std::wstring, static_cast<std::size_t>(SosiField::Count)> values_;
+  std::array<std::wstring_view, static_cast<std::size_t>(SosiField::Count)> values_;
 };
 
 struct SosiElement {

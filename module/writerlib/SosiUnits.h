@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 namespace sosi_units {
 
@@ -21,5 +22,22 @@ inline std::wstring Decimal(long long value) {
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
   return std::wstring(buffer, result.ptr);
 }
+
+// The same text in a buffer of its own, for a value written straight away:
+// making it allocates nothing.
+class DecimalText {
+ public:
+  DecimalText() = default;  // empty
+  explicit DecimalText(long long value) {
+    char digits[24];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    for (const char* at = digits; at != result.ptr; ++at) text_[size_++] = static_cast<wchar_t>(*at);
+  }
+  std::wstring_view View() const { return {text_, size_}; }
+
+ private:
+  wchar_t text_[24];
+  std::size_t size_ = 0;
+};
 
 }  // namespace sosi_units
