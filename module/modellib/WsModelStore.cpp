@@ -4,11 +4,7 @@ WsModelStore::WsModelStore() : empty_(Text(std::wstring_view())) {}
 
 WsModelStore::~WsModelStore() = default;
 
-const std::wstring* WsModelStore::Text(std::wstring_view text) {
-  const auto found = texts_.find(text);
-  if (found != texts_.end()) return &*found;
-  return &*texts_.emplace(text).first;
-}
+const std::wstring* WsModelStore::Text(std::wstring_view text) { return texts_.Intern(text); }
 
 LwdPipe* WsModelStore::AddPipe(int id, std::wstring_view name, std::wstring_view type, std::wstring_view material,
                                std::wstring_view shortMaterial) {

@@ -15,7 +15,6 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "GmiPosition.h"
@@ -29,6 +28,7 @@
 #include "LwtTrenchNode.h"
 #include "LwtTrenchPath.h"
 #include "LwtTrenchSection.h"
+#include "TextPool.h"
 #include "WSCurve.h"
 
 class WsModelStore {
@@ -78,12 +78,7 @@ class WsModelStore {
   int NodeLinkCount(const LwdDevicePointObject* pointObject) const;
 
  private:
-  struct TextHash {
-    using is_transparent = void;
-    std::size_t operator()(std::wstring_view text) const { return std::hash<std::wstring_view>{}(text); }
-  };
-
-  std::unordered_set<std::wstring, TextHash, std::equal_to<>> texts_;
+  TextPool texts_;
   const std::wstring* empty_;
 
   std::deque<LwdPipe> pipes_;
