@@ -12,7 +12,7 @@
 
 namespace {
 
-const std::string kPrevious = "OLD SOSI FILE\n";
+const std::string kEarlierSosiFile = "OLD SOSI FILE\n";
 
 enum class Outcome { Written, Failed, NotOpened };
 
@@ -83,13 +83,13 @@ TEST_P(MapToSosiWriteFault, EveryFailingCallFailsTheExportAndKeepsThePreviousFil
       CountCalls(GetParam(), [&] { EXPECT_EQ(sample.Run(counting.File("nett.sos")), Outcome::Written); });
 
   const TempDir dir;
-  const auto target = dir.Write("nett.sos", kPrevious);
+  const auto target = dir.Write("nett.sos", kEarlierSosiFile);
   for (int failAt = 0; failAt < calls; ++failAt) {
     SCOPED_TRACE(CallOf(GetParam()) + " call " + std::to_string(failAt));
     const WriteFault fault(GetParam(), failAt);
     EXPECT_EQ(sample.Run(target), ExpectedFailure(GetParam()));
     EXPECT_TRUE(fault.Fired());
-    EXPECT_EQ(ReadBytes(target), kPrevious);
+    EXPECT_EQ(ReadBytes(target), kEarlierSosiFile);
     EXPECT_EQ(TemporaryFiles(dir.Path()), std::vector<std::string>{});
   }
 }
@@ -98,7 +98,7 @@ TEST(MapToSosiWriteFault, WithoutAFailureThePreviousFileIsReplaced) {
   SampleExport sample;
   ASSERT_TRUE(sample.Loaded());
   const TempDir dir;
-  const auto target = dir.Write("nett.sos", kPrevious);
+  const auto target = dir.Write("nett.sos", kEarlierSosiFile);
   EXPECT_EQ(sample.Run(target), Outcome::Written);
   EXPECT_EQ(ReadBytes(target).rfind(".HODE", 0), 0u);
   EXPECT_EQ(TemporaryFiles(dir.Path()), std::vector<std::string>{});

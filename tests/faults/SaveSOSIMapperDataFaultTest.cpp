@@ -7,7 +7,7 @@
 
 namespace {
 
-const std::string kPrevious = "<SOSIMapperData><FileFormat>2</FileFormat></SOSIMapperData>";
+const std::string kEarlierSettings = "<SOSIMapperData><FileFormat>2</FileFormat></SOSIMapperData>";
 
 SOSIMapperData SmallRecord() {
   SOSIMapperData record;
@@ -30,20 +30,20 @@ TEST_P(SaveSOSIMapperDataWriteFault, EveryFailingCallGivesFalseAndKeepsThePrevio
   const int calls = CountCalls(GetParam(), [&] { EXPECT_TRUE(Save(counting.File("model.SOSIExport.cfg.xml"))); });
 
   const TempDir dir;
-  const auto target = dir.Write("model.SOSIExport.cfg.xml", kPrevious);
+  const auto target = dir.Write("model.SOSIExport.cfg.xml", kEarlierSettings);
   for (int failAt = 0; failAt < calls; ++failAt) {
     SCOPED_TRACE(CallOf(GetParam()) + " call " + std::to_string(failAt));
     const WriteFault fault(GetParam(), failAt);
     EXPECT_FALSE(Save(target));
     EXPECT_TRUE(fault.Fired());
-    EXPECT_EQ(ReadBytes(target), kPrevious);
+    EXPECT_EQ(ReadBytes(target), kEarlierSettings);
     EXPECT_EQ(TemporaryFiles(dir.Path()), std::vector<std::string>{});
   }
 }
 
 TEST(SaveSOSIMapperDataWriteFault, WithoutAFailureThePreviousFileIsReplaced) {
   const TempDir dir;
-  const auto target = dir.Write("model.SOSIExport.cfg.xml", kPrevious);
+  const auto target = dir.Write("model.SOSIExport.cfg.xml", kEarlierSettings);
   EXPECT_TRUE(Save(target));
   EXPECT_NE(ReadBytes(target).find("Spillvannsledning"), std::string::npos);
   EXPECT_EQ(TemporaryFiles(dir.Path()), std::vector<std::string>{});

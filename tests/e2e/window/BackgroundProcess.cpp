@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr auto kPollInterval = std::chrono::milliseconds(10);
+constexpr auto kExitPollInterval = std::chrono::milliseconds(10);
 
 std::vector<std::string> MergedEnvironment(const std::map<std::string, std::string>& overrides) {
   std::vector<std::string> merged;
@@ -86,7 +86,7 @@ std::optional<ProcessEnd> BackgroundProcess::WaitUntil(Deadline deadline) {
     } else if (done < 0 || std::chrono::steady_clock::now() >= deadline) {
       break;
     } else {
-      std::this_thread::sleep_for(kPollInterval);
+      std::this_thread::sleep_for(kExitPollInterval);
     }
   }
   return end_;

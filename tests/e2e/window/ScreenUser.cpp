@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr auto kPollInterval = std::chrono::milliseconds(50);
+constexpr auto kScreenPollInterval = std::chrono::milliseconds(50);
 constexpr auto kPressPatience = std::chrono::seconds(1);
 
 // xdotool matches names as extended regular expressions; the titles we look
@@ -52,7 +52,7 @@ bool ScreenUser::PressUntilGone(const std::string& title, const std::string& key
     const auto patience = std::min(deadline_, std::chrono::steady_clock::now() + kPressPatience);
     while (std::chrono::steady_clock::now() < patience) {
       if (!IsShown(title)) return true;
-      std::this_thread::sleep_for(kPollInterval);
+      std::this_thread::sleep_for(kScreenPollInterval);
     }
   }
   error_ = "\"" + title + "\" still shown at the deadline";
