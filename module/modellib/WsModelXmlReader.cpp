@@ -16,8 +16,6 @@ namespace {
 
 using Kind = XMLRead_IDTable::Kind;
 
-constexpr std::string_view kBlanks = " \t\r\n";
-
 struct PointObjectElement {
   const char* name;
   WsClassId classId;
@@ -65,13 +63,29 @@ const char* KindName(Kind kind) {
   return "object";
 }
 
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
 std::string_view Trimmed(std::string_view view) {
-  const auto first = view.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return {};
-  return view.substr(first, view.find_last_not_of(kBlanks) - first + 1);
+  while (!view.empty() && IsBlank(view.front())) view.remove_prefix(1);
+  while (!view.empty() && IsBlank(view.back())) view.remove_suffix(1);
+  return view;
 }
 
 std::wstring Wide(const pugi::xml_attribute& attribute) { return platform::FromUtf8(attribute.value()); }
+
+// The attributes of one element, asked for in the order a file usually has
+// them: each search starts after the attribute found before, so that reading
+// an element's attributes takes one pass over them, not one per attribute.
+class Attributes {
+ public:
+  explicit Attributes(const pugi::xml_node& node) : node_(node) {}
+  pugi::xml_attribute operator[](const char* name) { return node_.attribute(name, hint_); }
+  const pugi::xml_node& Node() const { return node_; }
+
+ private:
+  pugi::xml_node node_;
+  pugi::xml_attribute hint_;
+};
 
 // An attribute read now and looked at once every element is defined: whether
 // it is there, and its text, kept in the reader's pool.
@@ -151,37 +165,46 @@ class WsModelXmlReader::Reader {
     } else if (std::strcmp(name, "Pipe") == 0) {
       DefinePipe(node);
     } else if (std::strcmp(name, "Device") == 0) {
-      const int id = Id(node);
-      Register(node, id, Kind::Device, store_->AddDevice(ClassAttribute(node), id, Wide(node.attribute("name")),
-                                                         Wide(node.attribute("type"))));
+      Attributes attributes(node);
+      const int id = Id(attributes);
+      const WsClassId classId = ClassAttribute(attributes);
+      const std::wstring deviceName = Wide(attributes["name"]);
+      Register(node, id, Kind::Device, store_->AddDevice(classId, id, deviceName, Wide(attributes["type"])));
     } else if (std::strcmp(name, "TrenchPath") == 0) {
       DefineTrenchPath(node);
     } else if (std::strcmp(name, "TrenchNode") == 0) {
-      const int id = Id(node);
-      const std::optional<GmiPosition> position = Position(node);
+      Attributes attributes(node);
+      const int id = Id(attributes);
+      const std::optional<GmiPosition> position = Position(attributes);
       LwtTrenchNode* trenchNode = store_->AddTrenchNode(id, position ? &*position : nullptr);
       Register(node, id, Kind::TrenchNode, trenchNode);
-      nodeRefs_.push_back({Offset(node), trenchNode, Keep(node.attribute("objects"))});
+      nodeRefs_.push_back({Offset(node), trenchNode, Keep(attributes["objects"])});
     } else if (std::strcmp(name, "TrenchObject") == 0) {
-      const int id = Id(node);
-      Register(node, id, Kind::TrenchObject, store_->AddTopologyObject(ClassAttribute(node), id));
+      Attributes attributes(node);
+      const int id = Id(attributes);
+      Register(node, id, Kind::TrenchObject, store_->AddTopologyObject(ClassAttribute(attributes), id));
     }
   }
 
   void DefinePointObject(const pugi::xml_node& node, WsClassId classId) {
-    const int id = Id(node);
-    const std::optional<GmiPosition> position = Position(node);
+    Attributes attributes(node);
+    const int id = Id(attributes);
+    const std::wstring name = Wide(attributes["name"]);
+    const std::wstring type = Wide(attributes["type"]);
+    const std::optional<GmiPosition> position = Position(attributes);
     Register(node, id, Kind::PointObject,
-             store_->AddPointObject(classId, id, Wide(node.attribute("name")), Wide(node.attribute("type")),
-                                    position ? &*position : nullptr));
+             store_->AddPointObject(classId, id, name, type, position ? &*position : nullptr));
   }
 
   void DefinePipe(const pugi::xml_node& node) {
-    const int id = Id(node);
-    LwdPipe* pipe = store_->AddPipe(id, Wide(node.attribute("name")), Wide(node.attribute("type")),
-                                    Wide(node.attribute("material")), Wide(node.attribute("shortMaterial")));
+    Attributes attributes(node);
+    const int id = Id(attributes);
+    const std::wstring name = Wide(attributes["name"]);
+    const std::wstring type = Wide(attributes["type"]);
+    const std::wstring material = Wide(attributes["material"]);
+    LwdPipe* pipe = store_->AddPipe(id, name, type, material, Wide(attributes["shortMaterial"]));
     Register(node, id, Kind::Pipe, pipe);
-    if (const pugi::xml_attribute dimension = node.attribute("dimension")) {
+    if (const pugi::xml_attribute dimension = attributes["dimension"]) {
       store_->SetPipeDimension(pipe, Integer<int>(node, dimension));
     }
     for (pugi::xml_node segment = node.child("Segment"); segment; segment = segment.next_sibling("Segment")) {
@@ -190,42 +213,50 @@ class WsModelXmlReader::Reader {
   }
 
   void DefineSegment(LwdPipe* pipe, const pugi::xml_node& node) {
-    const int id = Id(node);
+    Attributes attributes(node);
+    const int id = Id(attributes);
+    const KeptAttribute start = Keep(attributes["start"]);
+    const KeptAttribute end = Keep(attributes["end"]);
     std::size_t count = 0;
     for (pugi::xml_node vertex = node.child("V"); vertex; vertex = vertex.next_sibling("V")) ++count;
     if (count < 2) Fail(node, "segment " + std::to_string(id) + " has fewer than two vertices");
     std::vector<WSVertex> vertices;
     vertices.reserve(count);
     for (pugi::xml_node vertex = node.child("V"); vertex; vertex = vertex.next_sibling("V")) {
+      Attributes coordinates(vertex);
       WSVertex& added = vertices.emplace_back();
-      added.x = Number(vertex, RequiredAttribute(vertex, "x"));
-      added.y = Number(vertex, RequiredAttribute(vertex, "y"));
-      if (const pugi::xml_attribute z = vertex.attribute("z")) {
+      added.x = Number(vertex, RequiredAttribute(coordinates, "x"));
+      added.y = Number(vertex, RequiredAttribute(coordinates, "y"));
+      if (const pugi::xml_attribute z = coordinates["z"]) {
         added.z = Number(vertex, z);
         added.hasZ = true;
       }
     }
     LwdDeviceSegment* segment = store_->AddSegment(pipe, id, std::move(vertices));
     Register(node, id, Kind::Segment, segment);
-    segmentRefs_.push_back({Offset(node), segment, Keep(node.attribute("start")), Keep(node.attribute("end"))});
+    segmentRefs_.push_back({Offset(node), segment, start, end});
   }
 
   void DefineTrenchPath(const pugi::xml_node& node) {
-    const int id = Id(node);
-    const pugi::xml_attribute type = node.attribute("type");
-    const pugi::xml_attribute modified = node.attribute("modified");
-    LwtTrenchPath* path = store_->AddTrenchPath(id, Wide(node.attribute("name")), type ? Integer<int>(node, type) : 0,
+    Attributes attributes(node);
+    const int id = Id(attributes);
+    const std::wstring name = Wide(attributes["name"]);
+    const pugi::xml_attribute type = attributes["type"];
+    const pugi::xml_attribute modified = attributes["modified"];
+    LwtTrenchPath* path = store_->AddTrenchPath(id, name, type ? Integer<int>(node, type) : 0,
                                                 modified ? Integer<std::int64_t>(node, modified) : 0);
     Register(node, id, Kind::TrenchPath, path);
     for (pugi::xml_node edge = node.child("Edge"); edge; edge = edge.next_sibling("Edge")) {
+      Attributes edgeAttributes(edge);
       LwtTrenchSection* section = nullptr;
-      if (const pugi::xml_attribute sectionId = edge.attribute("section")) {
+      if (const pugi::xml_attribute sectionId = edgeAttributes["section"]) {
         const int id = Id(edge, sectionId);
         section = store_->AddSection(id);
         Register(edge, id, Kind::TrenchSection, section);
       }
-      edgeRefs_.push_back({Offset(edge), store_->AddEdge(path, section), Keep(edge.attribute("from")),
-                           Keep(edge.attribute("to")), Keep(edge.attribute("segments"))});
+      const KeptAttribute from = Keep(edgeAttributes["from"]);
+      const KeptAttribute to = Keep(edgeAttributes["to"]);
+      edgeRefs_.push_back({Offset(edge), store_->AddEdge(path, section), from, to, Keep(edgeAttributes["segments"])});
     }
   }
 
@@ -286,22 +317,23 @@ class WsModelXmlReader::Reader {
     std::string_view rest = Text(list);
     const std::string what = std::string(attributeName) + ":";
     while (true) {
-      const auto first = rest.find_first_not_of(kBlanks);
-      if (first == std::string_view::npos) break;
-      rest.remove_prefix(first);
-      const std::string_view item = rest.substr(0, rest.find_first_of(kBlanks));
-      rest.remove_prefix(item.size());
+      while (!rest.empty() && IsBlank(rest.front())) rest.remove_prefix(1);
+      if (rest.empty()) break;
+      std::size_t length = 0;
+      while (length < rest.size() && !IsBlank(rest[length])) ++length;
+      const std::string_view item = rest.substr(0, length);
+      rest.remove_prefix(length);
       objects.push_back(static_cast<const T*>(Resolve(offset, what, ParseId(offset, attributeName, item), kind)));
     }
   }
 
-  pugi::xml_attribute RequiredAttribute(const pugi::xml_node& node, const char* name) const {
-    const pugi::xml_attribute attribute = node.attribute(name);
-    if (!attribute) Fail(node, std::string(node.name()) + " has no " + name);
+  pugi::xml_attribute RequiredAttribute(Attributes& attributes, const char* name) const {
+    const pugi::xml_attribute attribute = attributes[name];
+    if (!attribute) Fail(attributes.Node(), std::string(attributes.Node().name()) + " has no " + name);
     return attribute;
   }
 
-  int Id(const pugi::xml_node& node) const { return Id(node, RequiredAttribute(node, "id")); }
+  int Id(Attributes& attributes) const { return Id(attributes.Node(), RequiredAttribute(attributes, "id")); }
 
   int Id(const pugi::xml_node& node, const pugi::xml_attribute& attribute) const {
     return ParseId(Offset(node), attribute.name(), Trimmed(attribute.value()));
@@ -345,8 +377,9 @@ class WsModelXmlReader::Reader {
     Fail(offset, "bad number \"" + std::string(text) + "\" in " + attributeName);
   }
 
-  WsClassId ClassAttribute(const pugi::xml_node& node) const {
-    const pugi::xml_attribute attribute = RequiredAttribute(node, "class");
+  WsClassId ClassAttribute(Attributes& attributes) const {
+    const pugi::xml_node& node = attributes.Node();
+    const pugi::xml_attribute attribute = RequiredAttribute(attributes, "class");
     const std::string_view text = Trimmed(attribute.value());
     if (text.size() < 3 || text[0] != '0' || (text[1] != 'x' && text[1] != 'X')) {
       BadNumber(Offset(node), "class", attribute.value());
@@ -362,13 +395,16 @@ class WsModelXmlReader::Reader {
   }
 
   // Both x and y, or neither; z only with them.
-  std::optional<GmiPosition> Position(const pugi::xml_node& node) const {
-    const pugi::xml_attribute x = node.attribute("x");
-    const pugi::xml_attribute y = node.attribute("y");
-    const pugi::xml_attribute z = node.attribute("z");
+  std::optional<GmiPosition> Position(Attributes& attributes) const {
+    const pugi::xml_node& node = attributes.Node();
+    const pugi::xml_attribute x = attributes["x"];
+    const pugi::xml_attribute y = attributes["y"];
+    const pugi::xml_attribute z = attributes["z"];
     if (!x && !y && !z) return std::nullopt;
-    const double east = Number(node, RequiredAttribute(node, "x"));
-    const double north = Number(node, RequiredAttribute(node, "y"));
+    if (!x) Fail(node, std::string(node.name()) + " has no x");
+    if (!y) Fail(node, std::string(node.name()) + " has no y");
+    const double east = Number(node, x);
+    const double north = Number(node, y);
     if (!z) return GmiPosition(east, north);
     return GmiPosition(east, north, Number(node, z));
   }
