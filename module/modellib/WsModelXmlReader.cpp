@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "DecimalText.h"
 #include "GmiGeodataSet.h"
 #include "WideText.h"
 #include "WsModelStore.h"
@@ -355,7 +356,9 @@ class WsModelXmlReader::Reader {
   // that the SOSI file is written with.
   double Number(const pugi::xml_node& node, const pugi::xml_attribute& attribute) const {
     constexpr double kFarthest = 1e9;
-    const double value = Parse<double>(Offset(node), attribute.name(), Trimmed(attribute.value()));
+    const std::string_view text = Trimmed(attribute.value());
+    double value = 0.0;
+    if (!ReadDecimal(text, value)) BadNumber(Offset(node), attribute.name(), text);
     if (!std::isfinite(value)) BadNumber(Offset(node), attribute.name(), attribute.value());
     if (std::fabs(value) > kFarthest) {
       Fail(node, std::string(attribute.name()) + " " + std::string(Trimmed(attribute.value())) +
