@@ -25,4 +25,5 @@ class LwdDevicePointObject : public LwdDevice {
   bool hasPoint_ = false;
   int segmentStarts_ = 0;
   int segmentEnds_ = 0;
+  int nodeLinks_ = 0;  // how many trench nodes link it
 };

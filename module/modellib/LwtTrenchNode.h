@@ -1,8 +1,10 @@
 #pragma once
 // A node of the trench topology, where trench edges meet.
 
+#include "LinkIndex.h"
 #include "LwtWSTrenchPersistent.h"
 
+class LwdDevicePointObject;
 class LwtTrenchConnectionPoint;
 
 class LwtTrenchNode : public LwtWSTrenchPersistent {
@@ -12,7 +14,9 @@ class LwtTrenchNode : public LwtWSTrenchPersistent {
 
  private:
   friend class WsModelStore;
+  friend class LinkIndex<LwtTrenchNode, LwdDevicePointObject>;
   explicit LwtTrenchNode(int persistentId) : LwtWSTrenchPersistent(kClassTrenchNode, persistentId) {}
 
   const LwtTrenchConnectionPoint* connectionPoint_ = nullptr;
+  LinkRange links_;  // the point objects linked to the node
 };

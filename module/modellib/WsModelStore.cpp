@@ -95,19 +95,14 @@ void WsModelStore::SetEdgeNodes(LwtTrenchEdge* edge, const LwtTrenchNode* start,
   edge->endNode_ = end;
 }
 
-bool WsModelStore::LinkSegments(const LwtTrenchSection* section,
-                                std::span<const LwdDeviceSegment* const> segments) {
+bool WsModelStore::LinkSegments(LwtTrenchSection* section, std::span<const LwdDeviceSegment* const> segments) {
   return sectionLinks_.Add(section, segments);
 }
 
-bool WsModelStore::LinkPointObjects(const LwtTrenchNode* node,
-                                    std::span<const LwdDevicePointObject* const> pointObjects) {
-  if (!nodeLinks_.Add(node, pointObjects)) return false;
-  for (const LwdDevicePointObject* pointObject : pointObjects) ++nodeLinkCounts_[pointObject];
+bool WsModelStore::LinkPointObjects(LwtTrenchNode* node, std::span<LwdDevicePointObject* const> pointObjects) {
+  if (!nodeLinks_.Add(node, std::span<const LwdDevicePointObject* const>(pointObjects.data(), pointObjects.size()))) {
+    return false;
+  }
+  for (LwdDevicePointObject* pointObject : pointObjects) ++pointObject->nodeLinks_;
   return true;
-}
-
-int WsModelStore::NodeLinkCount(const LwdDevicePointObject* pointObject) const {
-  const auto found = nodeLinkCounts_.find(pointObject);
-  return found == nodeLinkCounts_.end() ? 0 : found->second;
 }

@@ -14,7 +14,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "GmiPosition.h"
@@ -65,8 +64,8 @@ class WsModelStore {
   void SetEdgeNodes(LwtTrenchEdge* edge, const LwtTrenchNode* start, const LwtTrenchNode* end);
 
   // False when the section (node) already has its links.
-  bool LinkSegments(const LwtTrenchSection* section, std::span<const LwdDeviceSegment* const> segments);
-  bool LinkPointObjects(const LwtTrenchNode* node, std::span<const LwdDevicePointObject* const> pointObjects);
+  bool LinkSegments(LwtTrenchSection* section, std::span<const LwdDeviceSegment* const> segments);
+  bool LinkPointObjects(LwtTrenchNode* node, std::span<LwdDevicePointObject* const> pointObjects);
 
   const std::vector<const LwdDevice*>& Devices() const { return devices_; }
   const std::vector<const LwtWSTrenchPersistent*>& TopologyObjects() const { return topology_; }
@@ -75,7 +74,7 @@ class WsModelStore {
   const LinkIndex<LwtTrenchSection, LwdDeviceSegment>& SectionLinks() const { return sectionLinks_; }
   const LinkIndex<LwtTrenchNode, LwdDevicePointObject>& NodeLinks() const { return nodeLinks_; }
   // How many trench nodes link the point object.
-  int NodeLinkCount(const LwdDevicePointObject* pointObject) const;
+  int NodeLinkCount(const LwdDevicePointObject* pointObject) const { return pointObject->nodeLinks_; }
 
  private:
   TextPool texts_;
@@ -99,5 +98,4 @@ class WsModelStore {
 
   LinkIndex<LwtTrenchSection, LwdDeviceSegment> sectionLinks_;
   LinkIndex<LwtTrenchNode, LwdDevicePointObject> nodeLinks_;
-  std::unordered_map<const LwdDevicePointObject*, int> nodeLinkCounts_;
 };

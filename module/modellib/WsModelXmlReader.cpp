@@ -257,7 +257,8 @@ class WsModelXmlReader::Reader {
       }
       const KeptAttribute from = Keep(edgeAttributes["from"]);
       const KeptAttribute to = Keep(edgeAttributes["to"]);
-      edgeRefs_.push_back({Offset(edge), store_->AddEdge(path, section), from, to, Keep(edgeAttributes["segments"])});
+      edgeRefs_.push_back(
+          {Offset(edge), store_->AddEdge(path, section), section, from, to, Keep(edgeAttributes["segments"])});
     }
   }
 
@@ -275,14 +276,14 @@ class WsModelXmlReader::Reader {
       store_->SetEdgeNodes(refs.edge, OptionalReference<LwtTrenchNode>(refs.offset, refs.from, "from", Kind::TrenchNode),
                            OptionalReference<LwtTrenchNode>(refs.offset, refs.to, "to", Kind::TrenchNode));
       if (!refs.segments.present) continue;
-      if (refs.edge->getTrenchSection() == nullptr) Fail(refs.offset, "an edge without section cannot hold segments");
+      if (refs.section == nullptr) Fail(refs.offset, "an edge without section cannot hold segments");
       ReferenceList(refs.offset, refs.segments, "segments", Kind::Segment, segments);
-      store_->LinkSegments(refs.edge->getTrenchSection(), segments);
+      store_->LinkSegments(refs.section, segments);
     }
   }
 
   void ResolveNodeLinks() {
-    std::vector<const LwdDevicePointObject*> pointObjects;
+    std::vector<LwdDevicePointObject*> pointObjects;
     for (const NodeReferences& refs : nodeRefs_) {
       if (!refs.objects.present) continue;
       ReferenceList(refs.offset, refs.objects, "objects", Kind::PointObject, pointObjects);
@@ -311,9 +312,9 @@ class WsModelXmlReader::Reader {
     return static_cast<T*>(Resolve(offset, attributeName, ParseId(offset, attributeName, Trimmed(Text(kept))), kind));
   }
 
-  template <typename T>
+  template <typename Pointer>
   void ReferenceList(std::ptrdiff_t offset, const KeptAttribute& list, const char* attributeName, Kind kind,
-                     std::vector<const T*>& objects) const {
+                     std::vector<Pointer>& objects) const {
     objects.clear();
     std::string_view rest = Text(list);
     const std::string what = std::string(attributeName) + ":";
@@ -324,7 +325,7 @@ class WsModelXmlReader::Reader {
       while (length < rest.size() && !IsBlank(rest[length])) ++length;
       const std::string_view item = rest.substr(0, length);
       rest.remove_prefix(length);
-      objects.push_back(static_cast<const T*>(Resolve(offset, what, ParseId(offset, attributeName, item), kind)));
+      objects.push_back(static_cast<Pointer>(Resolve(offset, what, ParseId(offset, attributeName, item), kind)));
     }
   }
 
@@ -421,6 +422,7 @@ class WsModelXmlReader::Reader {
   struct EdgeReferences {
     std::ptrdiff_t offset;
     LwtTrenchEdge* edge;
+    LwtTrenchSection* section;  // null: none
     KeptAttribute from;
     KeptAttribute to;
     KeptAttribute segments;
