@@ -26,7 +26,7 @@ class LwdDeviceSet : public LwdWSDeviceBase {
   LwdDeviceSet(const LwdDeviceSet&) = delete;
   LwdDeviceSet& operator=(const LwdDeviceSet&) = delete;
 
-  int numDevices() const { return static_cast<int>(devices_.size()); }
+  int numDevices() const { return static_cast<int>(entries_->size()); }
   // Null when the index is out of range.
   const LwdDevice* getDevice(int index) const;
   // The index of the device's first entry, or -1 when it is not in the set.
@@ -38,7 +38,10 @@ class LwdDeviceSet : public LwdWSDeviceBase {
 
  private:
   std::shared_ptr<const WsModelStore> store_;
+  // The entries: the model's set reads the store's list of devices, and
+  // takes a copy of its own only when a device is added to it.
   std::vector<const LwdDevice*> devices_;
+  const std::vector<const LwdDevice*>* entries_ = &devices_;
   // Index of the entries by device: an open hash table of entry numbers (-1
   // for none), at most half full. Built on the first findDevice and kept up
   // to date from then on, so that a model's set that is only walked never
