@@ -133,3 +133,17 @@ TEST(SelectTrenchPaths, AModelWithoutPathsStillShowsTheDialog) {
   EXPECT_TRUE(confirmed.seen.names.isEmpty());
   EXPECT_TRUE(confirmed.ids.empty());
 }
+
+TEST(SelectTrenchPaths, ABatchRunThatNobodyWatchesLeavesTheMapOut) {
+  const auto net = LoadNetwork(PathsNetwork());
+  ASSERT_NE(net, nullptr);
+  Seen seen;
+  platform::ModalRunner::SetBatchAnswer(kDialog, Look(seen, QDialog::Accepted));
+  std::vector<int> ids;
+  const bool result = net->controller.SelectTrenchPaths(L"", ids);
+  platform::ModalRunner::ClearBatchAnswers();
+  EXPECT_TRUE(result);
+  EXPECT_EQ(ids, (std::vector<int>{601, 603, 604}));
+  EXPECT_EQ(seen.names.size(), 3);
+  EXPECT_TRUE(seen.outlines.empty());
+}
