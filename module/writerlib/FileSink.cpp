@@ -8,6 +8,10 @@ constexpr std::size_t kBlockBytes = 1 << 20;
 
 bool FileSink::Write(std::string_view bytes) {
   if (failed_) return false;
+  if (block_.empty() && bytes.size() >= kBlockBytes) {
+    failed_ = !file_.Write(bytes);
+    return !failed_;
+  }
   block_.append(bytes);
   return block_.size() < kBlockBytes || Flush();
 }

@@ -3,9 +3,10 @@
 // beside the target, and only Commit puts it in the target's place, so an
 // existing file is never left half overwritten.
 //
-// The writer hands over one line at a time; they are gathered into blocks of
-// a megabyte, since a write per line took a third of the time of writing a
-// city's file. A failed write shows at the latest in Commit.
+// Small writes are gathered into blocks of a megabyte, since a write per line
+// took a third of the time of writing a city's file; a write of a block or
+// more, as the SOSI writer makes, goes to the file as it is. A failed write
+// shows at the latest in Commit.
 
 #include <string>
 

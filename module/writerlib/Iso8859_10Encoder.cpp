@@ -78,50 +78,53 @@ unsigned char UpperHalfByte(char32_t c) {
 
 bool IsOwnByte(wchar_t c) { return static_cast<char32_t>(c) < 0xA0; }
 
+constexpr bool SpellingsFit() {
+  for (const Spelling& spelling : kSpellings) {
+    if (std::string_view(spelling.ascii).size() > Iso8859_10Encoder::kMaxBytesPerCharacter) return false;
+  }
+  return true;
+}
+static_assert(SpellingsFit());
+
 }  // namespace
 
-// Runs of characters that are their own bytes, nearly all there is, are
-// copied without a check of room for each.
 void Iso8859_10Encoder::Encode(std::wstring_view text, std::string& out) {
-  out.reserve(out.size() + text.size());
-  const wchar_t* at = text.data();
-  const wchar_t* const end = at + text.size();
-  while (at != end) {
-    const wchar_t* run = at;
-    while (run != end && IsOwnByte(*run)) ++run;
-    if (run != at) {
-      const std::size_t from = out.size();
-      out.resize(from + static_cast<std::size_t>(run - at));
-      std::transform(at, run, out.data() + from, [](wchar_t c) { return static_cast<char>(c); });
-      at = run;
-    }
-    if (at != end) Append(*at++, out);
-  }
+  const std::size_t from = out.size();
+  out.resize(from + kMaxBytesPerCharacter * text.size());
+  out.resize(static_cast<std::size_t>(Encode(text, out.data() + from) - out.data()));
 }
 
-void Iso8859_10Encoder::Append(wchar_t wc, std::string& out) {
-  const auto c = static_cast<char32_t>(wc);
-  if (c < 0xA0) {
-    out.push_back(static_cast<char>(c));
-    return;
+char* Iso8859_10Encoder::Encode(std::wstring_view text, char* out) {
+  for (const wchar_t c : text) {
+    if (IsOwnByte(c)) {
+      *out++ = static_cast<char>(c);
+    } else {
+      out = Append(c, out);
+    }
   }
+  return out;
+}
+
+char* Iso8859_10Encoder::Append(wchar_t wc, char* out) {
+  const auto c = static_cast<char32_t>(wc);
   if (const unsigned char byte = UpperHalfByte(c); byte != 0) {
-    out.push_back(static_cast<char>(byte));
-    return;
+    *out++ = static_cast<char>(byte);
+    return out;
   }
   ++replaced_;
   if (const auto pos = kAccented.find(wc); pos != std::wstring_view::npos) {
-    out.push_back(kBaseLetters[pos]);
-    return;
+    *out++ = kBaseLetters[pos];
+    return out;
   }
   // A combining mark after its letter: the letter stands without it.
-  if (IsCombiningMark(c)) return;
+  if (IsCombiningMark(c)) return out;
   const auto* it = std::lower_bound(std::begin(kSpellings), std::end(kSpellings), c,
                                     [](const Spelling& s, char32_t v) { return s.character < v; });
   if (it != std::end(kSpellings) && it->character == c) {
-    out.append(it->ascii);
-    return;
+    const std::string_view ascii = it->ascii;
+    return std::copy(ascii.begin(), ascii.end(), out);
   }
   ++unknown_;
-  out.push_back('?');
+  *out++ = '?';
+  return out;
 }

@@ -13,8 +13,14 @@
 
 class Iso8859_10Encoder {
  public:
+  // The most bytes one character becomes ("EUR" for the euro sign).
+  static constexpr std::size_t kMaxBytesPerCharacter = 3;
+
   // Appends the bytes of `text` to `out`.
   void Encode(std::wstring_view text, std::string& out);
+  // Writes the bytes of `text` from `out`, which has room for
+  // kMaxBytesPerCharacter bytes a character; returns the end of them.
+  char* Encode(std::wstring_view text, char* out);
 
   // Characters replaced since construction (transliterated or "?").
   std::size_t ReplacedCount() const { return replaced_; }
@@ -22,7 +28,7 @@ class Iso8859_10Encoder {
   std::size_t UnknownCount() const { return unknown_; }
 
  private:
-  void Append(wchar_t c, std::string& out);
+  char* Append(wchar_t c, char* out);
 
   std::size_t replaced_ = 0;
   std::size_t unknown_ = 0;

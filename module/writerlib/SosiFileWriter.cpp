@@ -1,72 +1,107 @@
 #include "SosiFileWriter.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+// The block is handed on once it holds this much.
+constexpr std::size_t kBlockBytes = 1 << 20;
 
-void AppendInteger(std::string& out, long long value) {
-  char buffer[24];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  out.append(buffer, result.ptr);
+// What a byte of a value is to SOSI, looked up once for each byte.
+enum ByteKind : unsigned char { kPlain, kControl, kQuoted };
+
+constexpr auto kByteKinds = [] {
+  std::array<ByteKind, 256> kinds{};
+  for (std::size_t byte = 0; byte < kinds.size(); ++byte) {
+    if (byte < 0x20 || (byte >= 0x7F && byte <= 0x9F)) kinds[byte] = kControl;
+  }
+  for (const unsigned char byte : std::string_view(" \"'!:")) kinds[byte] = kQuoted;
+  return kinds;
+}();
+
+bool StartsSpecial(char c) { return c == '.' || c == '*' || c == '@' || c == '&'; }
+
+// The most bytes QuoteToken makes of `size` bytes: every one a quote.
+constexpr std::size_t QuotedRoom(std::size_t size) { return 2 * size + 2; }
+
+// Makes the `size` encoded bytes at `token` one SOSI token in place, where
+// there is QuotedRoom(size); gives its new size.
+std::size_t QuoteToken(char* token, std::size_t size) {
+  // Control characters become blanks, which need quotes too.
+  bool quote = size == 0 || StartsSpecial(token[0]);
+  for (char* at = token; at != token + size; ++at) {
+    const ByteKind kind = kByteKinds[static_cast<unsigned char>(*at)];
+    if (kind == kControl) *at = ' ';
+    quote = quote || kind != kPlain;
+  }
+  if (!quote) return size;
+  const auto quotes = static_cast<std::size_t>(std::count(token, token + size, '"'));
+  const std::size_t quotedSize = size + quotes + 2;
+  // From the back, so that every byte is read before its place is written.
+  std::size_t to = quotedSize;
+  token[--to] = '"';
+  for (std::size_t from = size; from-- > 0;) {
+    token[--to] = token[from];
+    if (token[from] == '"') token[--to] = '"';
+  }
+  token[0] = '"';
+  return quotedSize;
 }
 
-bool IsControl(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  return byte < 0x20 || (byte >= 0x7F && byte <= 0x9F);
-}
-
-bool NeedsQuotes(std::string_view value) {
-  if (value.empty()) return true;
-  if (value.find_first_of(" \"'!:") != std::string_view::npos) return true;
-  return value.front() == '.' || value.front() == '*' || value.front() == '@' || value.front() == '&';
-}
-
-// Cuts an encoded quoted value so that it fits, without splitting a doubled
-// quote, and closes the quote again.
-std::string ShortenQuoted(const std::string& quoted, std::size_t room) {
+// How many bytes of a quoted token fit in `room` without splitting a doubled
+// quote, leaving a byte for the closing quote.
+std::size_t QuotedPrefix(const char* quoted, std::size_t size, std::size_t room) {
   std::size_t end = 1;
-  while (end < quoted.size() - 1) {
+  while (end < size - 1) {
     const std::size_t step = quoted[end] == '"' ? 2 : 1;
     if (end + step + 1 > room) break;
     end += step;
   }
-  return quoted.substr(0, end) + '"';
+  return end;
 }
 
 }  // namespace
 
 std::string SosiFileWriter::QuoteIfNeeded(std::string_view encoded) {
   std::string token(encoded);
-  QuoteInPlace(token);
+  token.resize(QuotedRoom(encoded.size()));
+  token.resize(QuoteToken(token.data(), encoded.size()));
   return token;
 }
 
-void SosiFileWriter::QuoteInPlace(std::string& token) {
-  for (char& c : token) {
-    if (IsControl(c)) c = ' ';
-  }
-  if (!NeedsQuotes(token)) return;
-  std::string quoted = "\"";
-  for (char c : token) {
-    quoted.push_back(c);
-    if (c == '"') quoted.push_back('"');
-  }
-  quoted.push_back('"');
-  token.swap(quoted);
+void SosiFileWriter::Grow(std::size_t bytes) {
+  block_.resize(std::max(kBlockBytes + 64 * kMaxLineBytes, 2 * (used_ + bytes)));
+}
+
+void SosiFileWriter::Put(std::string_view bytes) {
+  std::copy(bytes.begin(), bytes.end(), Room(bytes.size()));
+  used_ += bytes.size();
+}
+
+void SosiFileWriter::Encode(std::wstring_view text) {
+  char* end = encoder_.Encode(text, Room(Iso8859_10Encoder::kMaxBytesPerCharacter * text.size()));
+  used_ = static_cast<std::size_t>(end - block_.data());
+}
+
+void SosiFileWriter::PutInteger(long long value) {
+  constexpr std::size_t kDigits = 24;
+  char* at = Room(kDigits);
+  used_ += static_cast<std::size_t>(std::to_chars(at, at + kDigits, value).ptr - at);
 }
 
 void SosiFileWriter::BeginHeader() {
-  line_ = ".HODE";
+  Put(".HODE");
   FinishLine();
 }
 
 long SosiFileWriter::BeginObject(std::wstring_view group) {
   StartLine(1, group);
-  line_.push_back(' ');
-  AppendInteger(line_, ++serial_);
-  line_.push_back(':');
+  Put(' ');
+  PutInteger(++serial_);
+  Put(':');
   FinishLine();
   return serial_;
 }
@@ -80,21 +115,27 @@ void SosiFileWriter::Values(int level, std::wstring_view name, std::wstring_view
                             std::span<const std::wstring_view> texts) {
   StartLine(level, name);
   if (!tokens.empty()) {
-    line_.push_back(' ');
-    encoder_.Encode(tokens, line_);
+    Put(' ');
+    Encode(tokens);
   }
   for (std::wstring_view value : texts) {
-    line_.push_back(' ');
-    token_.clear();
-    encoder_.Encode(value, token_);
-    QuoteInPlace(token_);
-    const std::size_t room = kMaxLineBytes - kLineEnd.size() - line_.size();
-    if (token_.size() <= room) {
-      line_.append(token_);
+    Put(' ');
+    const std::size_t start = used_;
+    char* token = Room(QuotedRoom(Iso8859_10Encoder::kMaxBytesPerCharacter * value.size()));
+    const std::size_t size = QuoteToken(token, static_cast<std::size_t>(encoder_.Encode(value, token) - token));
+    const std::size_t room = kMaxLineBytes - kLineEnd.size() - (start - lineStart_);
+    if (size <= room) {
+      used_ = start + size;
       continue;
     }
     ++shortened_;
-    line_.append(token_.front() == '"' ? ShortenQuoted(token_, room) : token_.substr(0, room));
+    if (token[0] == '"') {
+      const std::size_t end = QuotedPrefix(token, size, room);
+      token[end] = '"';
+      used_ = start + end + 1;
+    } else {
+      used_ = start + room;
+    }
     break;
   }
   FinishLine();
@@ -102,39 +143,47 @@ void SosiFileWriter::Values(int level, std::wstring_view name, std::wstring_view
 
 void SosiFileWriter::Tokens(int level, std::wstring_view name, std::wstring_view tokens) {
   StartLine(level, name);
-  line_.push_back(' ');
-  encoder_.Encode(tokens, line_);
+  Put(' ');
+  Encode(tokens);
   FinishLine();
 }
 
 void SosiFileWriter::Coordinate(long long north, long long east) {
-  AppendInteger(line_, north);
-  line_.push_back(' ');
-  AppendInteger(line_, east);
+  PutInteger(north);
+  Put(' ');
+  PutInteger(east);
   FinishLine();
 }
 
 void SosiFileWriter::Coordinate(long long north, long long east, long long height) {
-  AppendInteger(line_, north);
-  line_.push_back(' ');
-  AppendInteger(line_, east);
-  line_.push_back(' ');
-  AppendInteger(line_, height);
+  PutInteger(north);
+  Put(' ');
+  PutInteger(east);
+  Put(' ');
+  PutInteger(height);
   FinishLine();
 }
 
 void SosiFileWriter::End() {
-  line_ = ".SLUTT";
+  Put(".SLUTT");
   FinishLine();
+  Flush();
+}
+
+void SosiFileWriter::Flush() {
+  if (used_ > 0 && !sink_.Write({block_.data(), used_})) failed_ = true;
+  used_ = 0;
+  lineStart_ = 0;
 }
 
 void SosiFileWriter::StartLine(int level, std::wstring_view name) {
-  line_.assign(static_cast<std::size_t>(level), '.');
-  encoder_.Encode(name, line_);
+  for (int dot = 0; dot < level; ++dot) Put('.');
+  Encode(name);
 }
 
 void SosiFileWriter::FinishLine() {
-  line_.append(kLineEnd);
-  if (!sink_.Write(line_)) failed_ = true;
-  line_.clear();
+  Put('\r');
+  Put('\n');
+  if (used_ >= kBlockBytes) Flush();
+  lineStart_ = used_;
 }

@@ -1,11 +1,13 @@
 #pragma once
-// Streams the text of a SOSI file to a byte sink, one line at a time: the
-// header group, then one group per object, then ".SLUTT". It knows the syntax
-// (levels of dots, serial numbers, quoting, coordinate lines, line length,
-// the file's character set) and nothing of what the elements mean.
+// Streams the text of a SOSI file to a byte sink: the header group, then one
+// group per object, then ".SLUTT". It knows the syntax (levels of dots,
+// serial numbers, quoting, coordinate lines, line length, the file's
+// character set) and nothing of what the elements mean.
 //
 // Lines end with CR LF and are kept below FYBA's 1024-byte read buffer; a
-// text value too long for one line is shortened and counted.
+// text value too long for one line is shortened and counted. Lines are made
+// in place in a block of about a megabyte that goes to the sink when full,
+// at Flush and at End: a city's file has millions of short lines.
 
 #include <cstddef>
 #include <span>
@@ -37,7 +39,10 @@ class SosiFileWriter {
   // Coordinate lines: north first, east second, height third, in file units.
   void Coordinate(long long north, long long east);
   void Coordinate(long long north, long long east, long long height);
+  // Ends the file and hands the rest of the block to the sink.
   void End();
+  // Hands the lines made so far to the sink.
+  void Flush();
 
   // An encoded value as one SOSI token: control characters become blanks; a
   // value that is empty, holds a blank, a quote, "!", ":", or starts with a
@@ -52,15 +57,29 @@ class SosiFileWriter {
   const Iso8859_10Encoder& Encoder() const { return encoder_; }
 
  private:
-  static void QuoteInPlace(std::string& token);
   void StartLine(int level, std::wstring_view name);
   void FinishLine();
 
   ByteSink& sink_;
   Iso8859_10Encoder encoder_;
-  // Kept between lines so that writing a line allocates nothing.
-  std::string line_;
-  std::string token_;
+  // Room for `bytes` more after the used part of the block.
+  char* Room(std::size_t bytes) {
+    if (used_ + bytes > block_.size()) Grow(bytes);
+    return block_.data() + used_;
+  }
+  void Grow(std::size_t bytes);
+  void Put(char byte) {
+    *Room(1) = byte;
+    ++used_;
+  }
+  void Put(std::string_view bytes);
+  void Encode(std::wstring_view text);
+  void PutInteger(long long value);
+
+  // Its size is its room; the first used_ bytes are lines not yet handed on.
+  std::string block_;
+  std::size_t used_ = 0;
+  std::size_t lineStart_ = 0;
   long serial_ = 0;
   std::size_t shortened_ = 0;
   bool failed_ = false;

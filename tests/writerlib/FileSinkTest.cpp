@@ -33,3 +33,16 @@ TEST(FileSink, AFileNeverCommittedLeavesTheTargetAndNoTemporary) {
   EXPECT_EQ(ReadBytes(target), "earlier file");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 }
+
+TEST(FileSink, BlocksAndLinesMixedKeepTheirOrder) {
+  TempDir dir;
+  const auto target = dir.Path() / "out.sos";
+  const std::string line = ".KURVE 1:\r\n";
+  const std::string block(1u << 20, 'b');
+  const std::string larger((1u << 20) + 7, 'c');
+  FileSink sink;
+  ASSERT_TRUE(sink.Open(target.string()));
+  for (const std::string* bytes : {&line, &block, &larger, &line, &block}) ASSERT_TRUE(sink.Write(*bytes));
+  ASSERT_TRUE(sink.Commit());
+  EXPECT_TRUE(ReadBytes(target) == line + block + larger + line + block);
+}

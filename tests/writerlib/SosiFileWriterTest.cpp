@@ -64,6 +64,7 @@ TEST(SosiFileWriter, QuotingIsDecidedAfterTransliteration) {
   SosiFileWriter writer(sink);
   writer.Text(2, L"NAVN", L"“Kum”");
   writer.Text(2, L"NAVN", L"A\u2009B");
+  writer.Flush();
   EXPECT_EQ(sink.Bytes(), "..NAVN \"\"\"Kum\"\"\"\r\n..NAVN \"A B\"\r\n");
 }
 
@@ -73,6 +74,7 @@ TEST(SosiFileWriter, TokensAndTextsShareALine) {
   const std::wstring_view texts[] = {L"Euref 89", L"UTM"};
   writer.Values(3, L"KOORDSYS", L"22", texts);
   writer.Values(3, L"KOORDSYS", L"22 *", {&texts[1], 1});
+  writer.Flush();
   EXPECT_EQ(sink.Bytes(), "...KOORDSYS 22 \"Euref 89\" UTM\r\n...KOORDSYS 22 * UTM\r\n");
 }
 
@@ -81,6 +83,7 @@ TEST(SosiFileWriter, ShortensValuesThatWouldMakeTooLongALine) {
   SosiFileWriter writer(sink);
   writer.Text(2, L"MERKNAD", std::wstring(600, L'a') + L" " + std::wstring(600, L'"'));
   writer.Text(2, L"NAVN", std::wstring(2000, L'b'));
+  writer.Flush();
   const std::string bytes = sink.Bytes();
   const auto firstEnd = bytes.find("\r\n");
   // A doubled quote is never split, so the line may end one byte short.
@@ -92,11 +95,29 @@ TEST(SosiFileWriter, ShortensValuesThatWouldMakeTooLongALine) {
 }
 
 TEST(SosiFileWriter, ReportsAFailingSink) {
-  FailingSink sink(2);
+  FailingSink sink(1);
   SosiFileWriter writer(sink);
   writer.BeginHeader();
+  writer.Flush();
   writer.Element(2, L"TRANSPAR");
   EXPECT_FALSE(writer.Failed());
   writer.End();
   EXPECT_TRUE(writer.Failed());
+}
+
+TEST(SosiFileWriter, LinesReachTheSinkInBlocksWholeAndInOrder) {
+  MemorySink sink;
+  SosiFileWriter writer(sink);
+  std::string expected;
+  // A few megabytes: blocks handed on while lines are made, and a rest at the end.
+  for (long long line = 0; expected.size() < (3u << 20) + 100; ++line) {
+    writer.Coordinate(line, -line);
+    expected += std::to_string(line) + " " + std::to_string(-line) + "\r\n";
+    writer.Text(3, L"NAVN", L"Kum \"" + std::to_wstring(line) + L"\"");
+    expected += "...NAVN \"Kum \"\"" + std::to_string(line) + "\"\"\"\r\n";
+  }
+  EXPECT_LT(sink.Bytes().size(), expected.size());
+  EXPECT_GT(sink.Bytes().size(), 2u << 20);
+  writer.End();
+  EXPECT_TRUE(sink.Bytes() == expected + ".SLUTT\r\n");
 }
