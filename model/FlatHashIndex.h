@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class FlatHashIndex {
@@ -108,3 +109,43 @@ inline std::uint64_t OfText(std::wstring_view text) {
 }
 
 }  // namespace flat_hash
+
+// Values by pointer, on a FlatHashIndex.
+template <typename Key, typename Value>
+class FlatPointerMap {
+ public:
+  void Reserve(std::size_t entries) {
+    keys_.reserve(entries);
+    values_.reserve(entries);
+    index_.Reserve(entries);
+  }
+
+  // Null when the key has no value.
+  const Value* Find(const Key* key) const {
+    const std::uint32_t number = Number(key, flat_hash::OfPointer(key));
+    return number == FlatHashIndex::kNone ? nullptr : &values_[number];
+  }
+  Value* Find(const Key* key) { return const_cast<Value*>(std::as_const(*this).Find(key)); }
+
+  // The key's value, which starts as `initial` when the key is new.
+  Value& At(const Key* key, const Value& initial) {
+    const std::uint64_t hash = flat_hash::OfPointer(key);
+    std::uint32_t number = Number(key, hash);
+    if (number == FlatHashIndex::kNone) {
+      number = static_cast<std::uint32_t>(keys_.size());
+      keys_.push_back(key);
+      values_.push_back(initial);
+      index_.Insert(hash, number);
+    }
+    return values_[number];
+  }
+
+ private:
+  std::uint32_t Number(const Key* key, std::uint64_t hash) const {
+    return index_.Find(hash, [&](std::uint32_t entry) { return keys_[entry] == key; });
+  }
+
+  std::vector<const Key*> keys_;
+  std::vector<Value> values_;
+  FlatHashIndex index_;
+};

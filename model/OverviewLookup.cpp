@@ -24,10 +24,11 @@ std::uint32_t OverviewLookup::FindText(std::wstring_view text, std::uint64_t has
   return textIndex_.Find(hash, [&](std::uint32_t entry) { return texts_[entry] == text; });
 }
 
-std::uint32_t OverviewLookup::FindPipe(std::uint32_t first, std::uint32_t second, std::uint64_t hash) const {
-  return pipeIndex_.Find(hash, [&](std::uint32_t entry) {
+std::wstring_view OverviewLookup::FindPipeByNumbers(std::uint32_t first, std::uint32_t second) const {
+  const std::uint32_t found = pipeIndex_.Find(flat_hash::OfPair(first, second), [&](std::uint32_t entry) {
     return pipes_[entry].first == first && pipes_[entry].second == second;
   });
+  return found == FlatHashIndex::kNone ? std::wstring_view() : texts_[pipes_[found].pipe];
 }
 
 std::uint32_t OverviewLookup::Keep(std::wstring_view text) {
@@ -55,18 +56,19 @@ void OverviewLookup::ManholeTag(const OverviewTagView& tag) {
   const std::uint64_t hash = flat_hash::OfText(tag.shortName);
   const auto sameName = [&](std::uint32_t entry) { return manholes_[entry].shortName == tag.shortName; };
   if (manholeIndex_.Find(hash, sameName) != FlatHashIndex::kNone) return;
-  const std::wstring_view text = texts_[Keep(tag.text)];
+  const std::uint32_t number = Keep(tag.text);
+  const std::wstring_view text = texts_[number];
   manholeIndex_.Insert(hash, static_cast<std::uint32_t>(manholes_.size()));
   manholes_.push_back({text, text.substr(text.size() - tag.shortName.size())});
+  manholeTexts_.push_back(number);
 }
 
 void OverviewLookup::PipeLine(const OverviewTagView& pipe, const OverviewTagView& first,
                               const OverviewTagView& second) {
   const std::uint32_t firstText = Keep(first.text);
   const std::uint32_t secondText = Keep(second.text);
-  const std::uint64_t hash = flat_hash::OfPair(firstText, secondText);
-  if (FindPipe(firstText, secondText, hash) != FlatHashIndex::kNone) return;
-  pipeIndex_.Insert(hash, static_cast<std::uint32_t>(pipes_.size()));
+  if (!FindPipeByNumbers(firstText, secondText).empty()) return;
+  pipeIndex_.Insert(flat_hash::OfPair(firstText, secondText), static_cast<std::uint32_t>(pipes_.size()));
   pipes_.push_back({firstText, secondText, Keep(pipe.text)});
 }
 
@@ -80,6 +82,11 @@ std::wstring_view OverviewLookup::FindPipeLine(std::wstring_view firstTag, std::
   const std::uint32_t first = FindText(firstTag, flat_hash::OfText(firstTag));
   const std::uint32_t second = FindText(secondTag, flat_hash::OfText(secondTag));
   if (first == FlatHashIndex::kNone || second == FlatHashIndex::kNone) return {};
-  const std::uint32_t found = FindPipe(first, second, flat_hash::OfPair(first, second));
-  return found == FlatHashIndex::kNone ? std::wstring_view() : texts_[pipes_[found].pipe];
+  return FindPipeByNumbers(first, second);
+}
+
+std::wstring_view OverviewLookup::FindPipeLine(const OverviewTagView& firstManhole,
+                                               const OverviewTagView& secondManhole) const {
+  return FindPipeByNumbers(manholeTexts_[static_cast<std::size_t>(&firstManhole - manholes_.data())],
+                           manholeTexts_[static_cast<std::size_t>(&secondManhole - manholes_.data())]);
 }

@@ -27,6 +27,9 @@ class OverviewLookup : public OverviewReceiver {
   // The pipe's tag text of the first pipe line listing these two manhole tag
   // texts in this order; empty when there is none.
   std::wstring_view FindPipeLine(std::wstring_view firstTag, std::wstring_view secondTag) const;
+  // The same for two manhole tags that FindManholeTag gave: their texts are
+  // known by number, which spares looking them up.
+  std::wstring_view FindPipeLine(const OverviewTagView& firstManhole, const OverviewTagView& secondManhole) const;
 
  private:
   struct PipeEntry {
@@ -38,7 +41,7 @@ class OverviewLookup : public OverviewReceiver {
   // The number of the kept copy of `text`.
   std::uint32_t Keep(std::wstring_view text);
   std::uint32_t FindText(std::wstring_view text, std::uint64_t hash) const;
-  std::uint32_t FindPipe(std::uint32_t first, std::uint32_t second, std::uint64_t hash) const;
+  std::wstring_view FindPipeByNumbers(std::uint32_t first, std::uint32_t second) const;
   std::wstring_view Copy(std::wstring_view text);
 
   std::vector<std::unique_ptr<wchar_t[]>> blocks_;
@@ -47,6 +50,7 @@ class OverviewLookup : public OverviewReceiver {
   std::vector<std::wstring_view> texts_;
   FlatHashIndex textIndex_;
   std::vector<OverviewTagView> manholes_;
+  std::vector<std::uint32_t> manholeTexts_;  // the text number of each manhole
   FlatHashIndex manholeIndex_;  // by short name
   std::vector<PipeEntry> pipes_;
   FlatHashIndex pipeIndex_;  // by the manholes' text numbers

@@ -13,37 +13,54 @@ constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 PipeRunBuilder::PipeRunBuilder(PathOf pathOf, IsTaggedManhole isTaggedManhole)
     : pathOf_(std::move(pathOf)), isTaggedManhole_(std::move(isTaggedManhole)) {}
 
-void PipeRunBuilder::Index(RunIndex& index, const LwdDevicePointObject* key, std::size_t run) {
-  if (key != nullptr) index.emplace(key, run);
+void PipeRunBuilder::RunIndex::Reserve(std::size_t entries) {
+  heads_.Reserve(entries);
+  entries_.reserve(entries);
 }
 
-void PipeRunBuilder::Unindex(RunIndex& index, const LwdDevicePointObject* key, std::size_t run) {
+std::uint32_t PipeRunBuilder::RunIndex::Head(const LwdDevicePointObject* key) const {
+  const std::uint32_t* head = heads_.Find(key);
+  return head == nullptr ? kEnd : *head;
+}
+
+void PipeRunBuilder::RunIndex::Add(const LwdDevicePointObject* key, std::size_t run) {
   if (key == nullptr) return;
-  const auto [first, last] = index.equal_range(key);
-  const auto found = std::find_if(first, last, [run](const auto& entry) { return entry.second == run; });
-  if (found != last) index.erase(found);
+  std::uint32_t& head = heads_.At(key, kEnd);
+  entries_.push_back({run, head});
+  head = static_cast<std::uint32_t>(entries_.size() - 1);
 }
 
-std::size_t PipeRunBuilder::Latest(const RunIndex& index, const LwdDevicePointObject* key) {
+// The entry is unlinked; its place in the vector is not used again.
+void PipeRunBuilder::RunIndex::Remove(const LwdDevicePointObject* key, std::size_t run) {
+  std::uint32_t* link = key != nullptr ? heads_.Find(key) : nullptr;
+  for (; link != nullptr && *link != kEnd; link = &entries_[*link].next) {
+    if (entries_[*link].run == run) {
+      *link = entries_[*link].next;
+      return;
+    }
+  }
+}
+
+std::size_t PipeRunBuilder::RunIndex::Latest(const LwdDevicePointObject* key) const {
   if (key == nullptr) return kNone;
-  const auto [first, last] = index.equal_range(key);
   std::size_t latest = kNone;
-  for (auto entry = first; entry != last; ++entry) {
-    if (latest == kNone || entry->second > latest) latest = entry->second;
+  for (std::uint32_t entry = Head(key); entry != kEnd; entry = entries_[entry].next) {
+    if (latest == kNone || entries_[entry].run > latest) latest = entries_[entry].run;
   }
   return latest;
 }
 
-void PipeRunBuilder::Runs(const RunIndex& index, const LwdDevicePointObject* key, std::vector<std::size_t>& runs) {
+void PipeRunBuilder::RunIndex::Runs(const LwdDevicePointObject* key, std::vector<std::size_t>& runs) const {
   runs.clear();
-  const auto [first, last] = index.equal_range(key);
-  for (auto entry = first; entry != last; ++entry) runs.push_back(entry->second);
+  for (std::uint32_t entry = Head(key); entry != kEnd; entry = entries_[entry].next) {
+    runs.push_back(entries_[entry].run);
+  }
   std::sort(runs.begin(), runs.end(), std::greater<>());
 }
 
 void PipeRunBuilder::Reserve(std::size_t segments) {
-  byFirstStart_.reserve(segments);
-  byLastEnd_.reserve(segments);
+  byFirstStart_.Reserve(segments);
+  byLastEnd_.Reserve(segments);
 }
 
 void PipeRunBuilder::Place(const LwdDeviceSegment* segment) {
@@ -57,10 +74,10 @@ void PipeRunBuilder::Place(const LwdDeviceSegment* segment) {
   // first segment also ends where the new one starts (that comparison then
   // means "after", which only the last segment may act on). The front is
   // tried first within one run.
-  const std::size_t afterLast = Latest(byLastEnd_, start);
+  const std::size_t afterLast = byLastEnd_.Latest(start);
   std::size_t beforeFirst = kNone;
   if (end != nullptr) {
-    Runs(byFirstStart_, end, candidates_);
+    byFirstStart_.Runs(end, candidates_);
     for (const std::size_t run : candidates_) {
       if (afterLast != kNone && run < afterLast) break;
       const LwdDeviceSegment* first = runs_[run].First();
@@ -79,20 +96,20 @@ void PipeRunBuilder::Place(const LwdDeviceSegment* segment) {
     const LwtTrenchPath* path = pathOf_(target.First());
     if (!isTaggedManhole_(shared) && path != nullptr && path == pathOf_(segment)) {
       if (inFront) {
-        Unindex(byFirstStart_, target.First()->getStartDevicePointObject(), run);
+        byFirstStart_.Remove(target.First()->getStartDevicePointObject(), run);
         target.reversedFront.push_back(segment);
-        Index(byFirstStart_, start, run);
+        byFirstStart_.Add(start, run);
       } else {
-        Unindex(byLastEnd_, target.Last()->getEndDevicePointObject(), run);
+        byLastEnd_.Remove(target.Last()->getEndDevicePointObject(), run);
         target.back.push_back(segment);
-        Index(byLastEnd_, end, run);
+        byLastEnd_.Add(end, run);
       }
       return;
     }
   }
   runs_.push_back({{}, {segment}});
-  Index(byFirstStart_, start, runs_.size() - 1);
-  Index(byLastEnd_, end, runs_.size() - 1);
+  byFirstStart_.Add(start, runs_.size() - 1);
+  byLastEnd_.Add(end, runs_.size() - 1);
 }
 
 PipeRuns PipeRunBuilder::TakeRuns() {
@@ -110,7 +127,7 @@ PipeRuns PipeRunBuilder::TakeRuns() {
     run = Run();
   }
   runs_.clear();
-  byFirstStart_.clear();
-  byLastEnd_.clear();
+  byFirstStart_ = RunIndex();
+  byLastEnd_ = RunIndex();
   return runs;
 }

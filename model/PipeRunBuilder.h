@@ -5,10 +5,11 @@
 // share is not a tagged manhole and both lie on the same trench path;
 // otherwise it starts a run of its own.
 
+#include <cstdint>
 #include <functional>
-#include <unordered_map>
 #include <vector>
 
+#include "FlatHashIndex.h"
 #include "OverviewMaps.h"
 
 class LwdDevicePointObject;
@@ -28,14 +29,31 @@ class PipeRunBuilder {
   PipeRuns TakeRuns();
 
  private:
-  // Runs by a point object; most point objects end one or two runs, so one
-  // entry per run is cheaper than a set per point object.
-  using RunIndex = std::unordered_multimap<const LwdDevicePointObject*, std::size_t>;
-  static void Index(RunIndex& index, const LwdDevicePointObject* key, std::size_t run);
-  static void Unindex(RunIndex& index, const LwdDevicePointObject* key, std::size_t run);
-  static std::size_t Latest(const RunIndex& index, const LwdDevicePointObject* key);
-  // The runs of `key`, latest first.
-  static void Runs(const RunIndex& index, const LwdDevicePointObject* key, std::vector<std::size_t>& runs);
+  // Runs by a point object; most point objects end one or two runs, so each
+  // point object has a short list of entries, all kept in one vector so that
+  // indexing a run allocates nothing. Null point objects are not indexed.
+  class RunIndex {
+   public:
+    void Reserve(std::size_t entries);
+    void Add(const LwdDevicePointObject* key, std::size_t run);
+    void Remove(const LwdDevicePointObject* key, std::size_t run);
+    // The latest run of `key`, or none.
+    std::size_t Latest(const LwdDevicePointObject* key) const;
+    // The runs of `key`, latest first.
+    void Runs(const LwdDevicePointObject* key, std::vector<std::size_t>& runs) const;
+
+   private:
+    static constexpr std::uint32_t kEnd = FlatHashIndex::kNone;
+    struct Entry {
+      std::size_t run;
+      std::uint32_t next;
+    };
+    // The first entry of the key's list, or kEnd.
+    std::uint32_t Head(const LwdDevicePointObject* key) const;
+
+    FlatPointerMap<LwdDevicePointObject, std::uint32_t> heads_;
+    std::vector<Entry> entries_;
+  };
 
   // Segments put in front are kept in reverse, so that both ends grow cheaply.
   struct Run {

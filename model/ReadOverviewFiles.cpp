@@ -1,5 +1,4 @@
-#include <unordered_map>
-
+#include "FlatHashIndex.h"
 #include "LmWSModel.h"
 #include "LmWsSosiExportUI.h"
 #include "ModelCasts.h"
@@ -21,9 +20,9 @@ void MatchRun(const std::vector<const LwdDeviceSegment*>& run, const OverviewLoo
   const OverviewTagView* endTag = lookup.FindManholeTag(NameOf(run.back()->getEndDevicePointObject()));
   if (startTag == nullptr || endTag == nullptr) return;
   bool startFirst = false;
-  std::wstring_view pipe = lookup.FindPipeLine(endTag->text, startTag->text);
+  std::wstring_view pipe = lookup.FindPipeLine(*endTag, *startTag);
   if (pipe.empty()) {
-    pipe = lookup.FindPipeLine(startTag->text, endTag->text);
+    pipe = lookup.FindPipeLine(*startTag, *endTag);
     startFirst = true;
   }
   if (pipe.empty()) return;
@@ -37,20 +36,20 @@ PipeRuns CutRuns(const SectionChainList& sectionChains, const PointObjectTagMap&
   for (const SectionChains& record : sectionChains) {
     for (const SegmentChain& chain : record.chains) segments += chain.size();
   }
-  std::unordered_map<const LwdDeviceSegment*, const LwtTrenchPath*> pathOfSegment;
-  pathOfSegment.reserve(segments);
+  FlatPointerMap<LwdDeviceSegment, const LwtTrenchPath*> pathOfSegment;
+  pathOfSegment.Reserve(segments);
   for (const SectionChains& record : sectionChains) {
     const LwtTrenchEdge* edge = record.section != nullptr ? record.section->getTrenchEdge() : nullptr;
     const LwtTrenchPath* path = edge != nullptr ? edge->getTrenchPath() : nullptr;
     for (const SegmentChain& chain : record.chains) {
-      for (const LwdDeviceSegment* segment : chain) pathOfSegment[segment] = path;
+      for (const LwdDeviceSegment* segment : chain) pathOfSegment.At(segment, path) = path;
     }
   }
 
   PipeRunBuilder builder(
       [&pathOfSegment](const LwdDeviceSegment* segment) {
-        const auto found = pathOfSegment.find(segment);
-        return found == pathOfSegment.end() ? nullptr : found->second;
+        const LwtTrenchPath* const* path = pathOfSegment.Find(segment);
+        return path == nullptr ? nullptr : *path;
       },
       [&pointObjectTags](const LwdDevicePointObject* pointObject) {
         return pointObject != nullptr && pointObject->getClassId() == kClassManhole &&

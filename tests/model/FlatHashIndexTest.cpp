@@ -60,3 +60,26 @@ TEST(FlatHashIndex, TextHashesDependOnEveryCharacterAndTheLength) {
   EXPECT_EQ(OfText(L"SK01"), OfText(std::wstring(L"SK01")));
   EXPECT_NE(flat_hash::OfPair(1, 2), flat_hash::OfPair(2, 1));
 }
+
+TEST(FlatPointerMap, ANewKeyStartsWithTheInitialValueAndKeepsWhatIsSet) {
+  const int objects[3] = {};
+  FlatPointerMap<int, int> map;
+  EXPECT_EQ(map.Find(&objects[0]), nullptr);
+  map.At(&objects[0], 5) += 1;
+  map.At(&objects[1], 9);
+  EXPECT_EQ(map.At(&objects[0], 100), 6);  // not made again
+  ASSERT_NE(map.Find(&objects[1]), nullptr);
+  EXPECT_EQ(*map.Find(&objects[1]), 9);
+  EXPECT_EQ(map.Find(&objects[2]), nullptr);
+}
+
+TEST(FlatPointerMap, ManyKeysAreKeptThroughGrowing) {
+  std::vector<int> objects(3000);
+  FlatPointerMap<int, std::size_t> map;
+  for (std::size_t i = 0; i < objects.size(); ++i) map.At(&objects[i], i);
+  for (std::size_t i = 0; i < objects.size(); ++i) {
+    const std::size_t* value = map.Find(&objects[i]);
+    ASSERT_NE(value, nullptr);
+    ASSERT_EQ(*value, i);
+  }
+}
