@@ -19,9 +19,18 @@ SegmentChain ChainOf(const std::vector<std::size_t>& positions, const std::vecto
   return chain;
 }
 
-std::vector<SegmentChain> ChainEdgeSegments(const std::vector<const LwdDeviceSegment*>& segments) {
+// What collecting a path needs for a while, kept from path to path so that
+// a city's thousands of paths do not each allocate it again.
+struct Scratch {
+  std::vector<const LwdDeviceSegment*> pathSegments;
+  std::vector<const LwtTrenchNode*> nodes;
+  std::vector<const LwdDeviceSegment*> edgeSegments;
   std::vector<SegmentEnds> ends;
-  ends.reserve(segments.size());
+};
+
+std::vector<SegmentChain> ChainEdgeSegments(const std::vector<const LwdDeviceSegment*>& segments,
+                                            std::vector<SegmentEnds>& ends) {
+  ends.clear();
   for (const LwdDeviceSegment* segment : segments) {
     ends.push_back({segment->getStartDevicePointObject(), segment->getEndDevicePointObject()});
   }
@@ -37,9 +46,13 @@ bool IsUnattached(const LwdDevicePointObject& pointObject) {
 // Adds one selected path's segments, their point objects and the unattached
 // point objects at its nodes, and records its sections' chains.
 void CollectPath(const LwtTrenchPath& path, const LwcTrSectionDevSegmentLinkSet& sectionLinks,
-                 const LwcNodePointObjectLinkSet& nodeLinks, LwdDeviceSet& exportSet, SectionChainList& sectionChains) {
-  std::vector<const LwdDeviceSegment*> pathSegments;
-  std::vector<const LwtTrenchNode*> nodes;
+                 const LwcNodePointObjectLinkSet& nodeLinks, LwdDeviceSet& exportSet, SectionChainList& sectionChains,
+                 Scratch& scratch) {
+  std::vector<const LwdDeviceSegment*>& pathSegments = scratch.pathSegments;
+  std::vector<const LwtTrenchNode*>& nodes = scratch.nodes;
+  std::vector<const LwdDeviceSegment*>& edgeSegments = scratch.edgeSegments;
+  pathSegments.clear();
+  nodes.clear();
   for (int e = 0; e < path.numEdges(); ++e) {
     const LwtTrenchEdge* edge = path.getEdge(e);
     if (edge == nullptr || edge->getTrenchSection() == nullptr) continue;
@@ -48,7 +61,7 @@ void CollectPath(const LwtTrenchPath& path, const LwcTrSectionDevSegmentLinkSet&
     if (e == 0 && edge->getStartNode() != nullptr) nodes.push_back(edge->getStartNode());
     if (edge->getEndNode() != nullptr) nodes.push_back(edge->getEndNode());
 
-    std::vector<const LwdDeviceSegment*> edgeSegments;
+    edgeSegments.clear();
     const int count = sectionLinks.numLinks(section);
     for (int i = 0; i < count; ++i) {
       const LwdDeviceSegment* segment = sectionLinks.getDeviceSegment(i, section);
@@ -57,7 +70,7 @@ void CollectPath(const LwtTrenchPath& path, const LwcTrSectionDevSegmentLinkSet&
       AddToSet(exportSet, segment);
       edgeSegments.push_back(segment);
     }
-    sectionChains.back().chains = ChainEdgeSegments(edgeSegments);
+    sectionChains.back().chains = ChainEdgeSegments(edgeSegments, scratch.ends);
   }
   for (const LwdDeviceSegment* segment : pathSegments) {
     AddToSet(exportSet, segment->getStartDevicePointObject());
@@ -84,11 +97,14 @@ bool LmWsSosiExportUI::AssembleDeviceSet(LwdDeviceSet* exportSet, SectionChainLi
   std::vector<const LwtTrenchPath*> selected;
   std::vector<const LwtTrenchPath*> unselected;
   const int topologyCount = trenchTopology_ != nullptr ? trenchTopology_->numTopologyObjects() : 0;
+  Scratch scratch;
   for (int i = 0; i < topologyCount; ++i) {
     const LwtTrenchPath* path = AsTrenchPath(trenchTopology_->getTopologyObject(i));
     if (path == nullptr) continue;
     if (wanted.contains(path->getPersistentID())) {
-      if (nodeLinks != nullptr) CollectPath(*path, *sectionSegmentLinks_, *nodeLinks, *exportSet, sectionChains);
+      if (nodeLinks != nullptr) {
+        CollectPath(*path, *sectionSegmentLinks_, *nodeLinks, *exportSet, sectionChains, scratch);
+      }
       selected.push_back(path);
     } else {
       unselected.push_back(path);

@@ -25,7 +25,8 @@ class NearestVertexIndex {
 
  private:
   void Build(std::size_t begin, std::size_t end, int axis);
-  void Search(std::size_t begin, std::size_t end, int axis, const PlanarPoint& from, double& best) const;
+  void Search(std::size_t begin, std::size_t end, int axis, const PlanarPoint& from, PlanarPoint gap,
+              double& bestSquared) const;
 
   std::vector<PlanarPoint> nodes_;  // each range's median sits at its middle
 };

@@ -1,5 +1,6 @@
 #include "SegmentChaining.h"
 
+#include <array>
 #include <deque>
 #include <set>
 #include <unordered_map>
@@ -67,8 +68,71 @@ std::vector<Chain> JoinChains(const std::vector<SegmentEnds>& segments, const st
   return result;
 }
 
+// A section mostly has a few segments: for them the same rules are followed
+// by looking through all of them each time, which costs less than the
+// indexes above and allocates nothing but the result.
+constexpr std::size_t kFew = 16;
+
+std::vector<Chain> ChainFew(const std::vector<SegmentEnds>& segments) {
+  constexpr std::size_t kNone = kFew;
+  const std::size_t count = segments.size();
+  // Grown chains one after the other in `order`, chain c from begin[c].
+  std::array<bool, kFew> placed{};
+  std::array<std::size_t, kFew> order{};
+  std::array<std::size_t, kFew + 1> begin{};
+  std::size_t chains = 0;
+  std::size_t ordered = 0;
+  for (std::size_t first = 0; first < count; ++first) {
+    if (placed[first]) continue;
+    begin[chains++] = ordered;
+    for (std::size_t next = first; next != kNone;) {
+      placed[next] = true;
+      order[ordered++] = next;
+      const void* end = segments[next].end;
+      next = kNone;
+      for (std::size_t i = 0; end != nullptr && i < count; ++i) {
+        if (!placed[i] && segments[i].start == end) {
+          next = i;
+          break;
+        }
+      }
+    }
+  }
+  begin[chains] = ordered;
+
+  // Joined chains: each group is linked from its front chain through `after`.
+  std::array<std::size_t, kFew> front{};
+  std::array<const void*, kFew> groupStart{};  // null: nothing joins in front
+  std::array<std::size_t, kFew> after{};
+  std::size_t groups = 0;
+  for (std::size_t c = 0; c < chains; ++c) {
+    const void* end = segments[order[begin[c + 1] - 1]].end;
+    std::size_t target = groups;
+    for (std::size_t g = 0; end != nullptr && g < groups; ++g) {
+      if (groupStart[g] == end) {
+        target = g;
+        break;
+      }
+    }
+    after[c] = target == groups ? kNone : front[target];
+    if (target == groups) ++groups;
+    front[target] = c;
+    groupStart[target] = segments[order[begin[c]]].start;
+  }
+
+  std::vector<Chain> result(groups);
+  for (std::size_t g = 0; g < groups; ++g) {
+    for (std::size_t c = front[g]; c != kNone; c = after[c]) {
+      result[g].insert(result[g].end(), order.begin() + static_cast<std::ptrdiff_t>(begin[c]),
+                       order.begin() + static_cast<std::ptrdiff_t>(begin[c + 1]));
+    }
+  }
+  return result;
+}
+
 }  // namespace
 
 std::vector<std::vector<std::size_t>> ChainSegments(const std::vector<SegmentEnds>& segments) {
+  if (segments.size() <= kFew) return ChainFew(segments);
   return JoinChains(segments, GrowChains(segments));
 }

@@ -39,3 +39,28 @@ TEST(SegmentChaining, MissingPointObjectsNeverConnect) {
   EXPECT_EQ(ChainSegments(segments), (Chains{{0}, {1}, {2}}));
   EXPECT_TRUE(ChainSegments({}).empty());
 }
+
+// Sections of a few segments and of many are chained in different ways; the
+// chains must not depend on it. Segments without point objects, added after
+// the others, make a section of many that holds the same chains.
+TEST(SegmentChaining, FewAndManySegmentsAreChainedAlike) {
+  std::uint32_t state = 12345;
+  const auto random = [&state](std::uint32_t below) {
+    state = state * 1664525u + 1013904223u;
+    return (state >> 8) % below;
+  };
+  for (int round = 0; round < 2000; ++round) {
+    std::vector<SegmentEnds> segments(1 + random(12));
+    for (SegmentEnds& segment : segments) {
+      segment.start = random(8) == 0 ? nullptr : Po(static_cast<int>(random(5)));
+      segment.end = random(8) == 0 ? nullptr : Po(static_cast<int>(random(5)));
+    }
+    Chains expected = ChainSegments(segments);
+    std::vector<SegmentEnds> padded = segments;
+    for (std::size_t i = segments.size(); i < 40; ++i) {
+      padded.push_back({});
+      expected.push_back({i});
+    }
+    ASSERT_EQ(ChainSegments(padded), expected) << "round " << round;
+  }
+}
