@@ -75,17 +75,24 @@ std::string_view Trimmed(std::string_view view) {
 std::wstring Wide(const pugi::xml_attribute& attribute) { return platform::FromUtf8(attribute.value()); }
 
 // The attributes of one element, asked for in the order a file usually has
-// them: each search starts after the attribute found before, so that reading
-// an element's attributes takes one pass over them, not one per attribute.
+// them: the attribute after the one found before is tried first, so that
+// reading an element's attributes mostly takes one pass over them, not one
+// per attribute.
 class Attributes {
  public:
-  explicit Attributes(const pugi::xml_node& node) : node_(node) {}
-  pugi::xml_attribute operator[](const char* name) { return node_.attribute(name, hint_); }
+  explicit Attributes(const pugi::xml_node& node) : node_(node), next_(node.first_attribute()) {}
+
+  pugi::xml_attribute operator[](const char* name) {
+    pugi::xml_attribute found = next_ && std::strcmp(next_.name(), name) == 0 ? next_ : node_.attribute(name);
+    if (found) next_ = found.next_attribute();
+    return found;
+  }
+
   const pugi::xml_node& Node() const { return node_; }
 
  private:
   pugi::xml_node node_;
-  pugi::xml_attribute hint_;
+  pugi::xml_attribute next_;
 };
 
 // An attribute read now and looked at once every element is defined: whether
