@@ -2,9 +2,10 @@
 // An open-addressing hash index over entries the caller keeps in a vector of
 // its own: each slot holds an entry number and the entry's hash, so that
 // growing needs nothing from the caller and most probes are settled without
-// looking at the entry. Kept at most half full, probed linearly. Node-based
-// maps cost an allocation and a cache miss or two per entry, which for a
-// city's files was most of the time of the overview step.
+// looking at the entry. Probed linearly and kept at most three quarters full:
+// the hash in the slot keeps longer probes cheap, and a city's overview files
+// make large tables. Node-based maps cost an allocation and a cache miss or
+// two per entry, which for a city's files was most of the overview step.
 
 #include <cstddef>
 #include <cstdint>
@@ -19,7 +20,7 @@ class FlatHashIndex {
 
   // Room for this many entries, made at once.
   void Reserve(std::size_t entries) {
-    if (2 * entries > slots_.size()) Resize(2 * entries);
+    if (Full(entries)) Resize(entries);
   }
 
   // The entry with this hash for which `matches(entry)` holds, or kNone.
@@ -37,7 +38,7 @@ class FlatHashIndex {
 
   // Adds an entry that Find did not find.
   void Insert(std::uint64_t hash, std::uint32_t entry) {
-    if (2 * (size_ + 1) > slots_.size()) Resize(2 * (size_ + 1));
+    if (Full(size_ + 1)) Resize(size_ + 1);
     Place({Fold(hash), entry});
     ++size_;
   }
@@ -50,6 +51,8 @@ class FlatHashIndex {
     std::uint32_t entry;
   };
 
+  bool Full(std::size_t entries) const { return 4 * entries > 3 * slots_.size(); }
+
   static std::uint32_t Fold(std::uint64_t hash) { return static_cast<std::uint32_t>(hash ^ (hash >> 32)); }
 
   void Place(Slot slot) {
@@ -59,9 +62,10 @@ class FlatHashIndex {
     slots_[at] = slot;
   }
 
-  void Resize(std::size_t least) {
+  // Room for `entries`.
+  void Resize(std::size_t entries) {
     std::size_t size = 16;
-    while (size < least) size *= 2;
+    while (4 * entries > 3 * size) size *= 2;
     std::vector<Slot> old(size, Slot{0, kNone});
     old.swap(slots_);
     for (const Slot& slot : old) {
