@@ -21,6 +21,10 @@ double SquaredDistance(const PlanarPoint& a, const PlanarPoint& b) {
 // least computed distance is never missed.
 constexpr double kPruneFactor = (1 + 1e-12) * (1 + 1e-12);
 
+// Ranges this small are not split but looked through: splitting them was
+// most of the work of building, and a search gains little from it.
+constexpr std::size_t kLeafSize = 8;
+
 }  // namespace
 
 double PlanarDistance(const PlanarPoint& a, const PlanarPoint& b) { return std::sqrt(SquaredDistance(a, b)); }
@@ -30,7 +34,7 @@ NearestVertexIndex::NearestVertexIndex(std::vector<PlanarPoint> vertices) : node
 }
 
 void NearestVertexIndex::Build(std::size_t begin, std::size_t end, int axis) {
-  if (end - begin < 2) return;
+  if (end - begin <= kLeafSize) return;
   const std::size_t middle = begin + (end - begin) / 2;
   const auto first = nodes_.begin() + static_cast<std::ptrdiff_t>(begin);
   const auto nth = nodes_.begin() + static_cast<std::ptrdiff_t>(middle);
@@ -57,7 +61,10 @@ double NearestVertexIndex::MinDistance(const PlanarPoint& from) const {
 // far from all vertices would otherwise visit most of them.
 void NearestVertexIndex::Search(std::size_t begin, std::size_t end, int axis, const PlanarPoint& from,
                                 PlanarPoint gap, double& bestSquared) const {
-  if (begin >= end) return;
+  if (end - begin <= kLeafSize) {
+    for (std::size_t i = begin; i < end; ++i) bestSquared = std::min(bestSquared, SquaredDistance(from, nodes_[i]));
+    return;
+  }
   const std::size_t middle = begin + (end - begin) / 2;
   const PlanarPoint& split = nodes_[middle];
   bestSquared = std::min(bestSquared, SquaredDistance(from, split));

@@ -28,5 +28,5 @@ class NearestVertexIndex {
   void Search(std::size_t begin, std::size_t end, int axis, const PlanarPoint& from, PlanarPoint gap,
               double& bestSquared) const;
 
-  std::vector<PlanarPoint> nodes_;  // each range's median sits at its middle
+  std::vector<PlanarPoint> nodes_;  // each range's median sits at its middle, down to a few vertices
 };
