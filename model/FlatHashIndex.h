@@ -90,7 +90,8 @@ inline std::uint64_t Mix(std::uint64_t value) {
   return value;
 }
 
-inline std::uint64_t OfPointer(const void* pointer) { return Mix(reinterpret_cast<std::uintptr_t>(pointer)); }
+inline std::uint64_t Of(const void* pointer) { return Mix(reinterpret_cast<std::uintptr_t>(pointer)); }
+inline std::uint64_t Of(int number) { return Mix(static_cast<std::uint32_t>(number)); }
 
 inline std::uint64_t OfPair(std::uint64_t first, std::uint64_t second) {
   return Mix(first * 0x9E3779B97F4A7C15ull + second);
@@ -114,9 +115,9 @@ inline std::uint64_t OfText(std::wstring_view text) {
 
 }  // namespace flat_hash
 
-// Values by pointer, on a FlatHashIndex.
+// Values by key (a pointer or a number), on a FlatHashIndex.
 template <typename Key, typename Value>
-class FlatPointerMap {
+class FlatMap {
  public:
   void Reserve(std::size_t entries) {
     keys_.reserve(entries);
@@ -125,15 +126,15 @@ class FlatPointerMap {
   }
 
   // Null when the key has no value.
-  const Value* Find(const Key* key) const {
-    const std::uint32_t number = Number(key, flat_hash::OfPointer(key));
+  const Value* Find(Key key) const {
+    const std::uint32_t number = Number(key, flat_hash::Of(key));
     return number == FlatHashIndex::kNone ? nullptr : &values_[number];
   }
-  Value* Find(const Key* key) { return const_cast<Value*>(std::as_const(*this).Find(key)); }
+  Value* Find(Key key) { return const_cast<Value*>(std::as_const(*this).Find(key)); }
 
   // The key's value, which starts as `initial` when the key is new.
-  Value& At(const Key* key, const Value& initial) {
-    const std::uint64_t hash = flat_hash::OfPointer(key);
+  Value& At(Key key, const Value& initial) {
+    const std::uint64_t hash = flat_hash::Of(key);
     std::uint32_t number = Number(key, hash);
     if (number == FlatHashIndex::kNone) {
       number = static_cast<std::uint32_t>(keys_.size());
@@ -145,11 +146,11 @@ class FlatPointerMap {
   }
 
  private:
-  std::uint32_t Number(const Key* key, std::uint64_t hash) const {
+  std::uint32_t Number(Key key, std::uint64_t hash) const {
     return index_.Find(hash, [&](std::uint32_t entry) { return keys_[entry] == key; });
   }
 
-  std::vector<const Key*> keys_;
+  std::vector<Key> keys_;
   std::vector<Value> values_;
   FlatHashIndex index_;
 };

@@ -51,7 +51,7 @@ class PipeRunBuilder {
     // The first entry of the key's list, or kEnd.
     std::uint32_t Head(const LwdDevicePointObject* key) const;
 
-    FlatPointerMap<LwdDevicePointObject, std::uint32_t> heads_;
+    FlatMap<const LwdDevicePointObject*, std::uint32_t> heads_;
     std::vector<Entry> entries_;
   };
 

@@ -36,7 +36,7 @@ PipeRuns CutRuns(const SectionChainList& sectionChains, const PointObjectTagMap&
   for (const SectionChains& record : sectionChains) {
     for (const SegmentChain& chain : record.chains) segments += chain.size();
   }
-  FlatPointerMap<LwdDeviceSegment, const LwtTrenchPath*> pathOfSegment;
+  FlatMap<const LwdDeviceSegment*, const LwtTrenchPath*> pathOfSegment;
   pathOfSegment.Reserve(segments);
   for (const SectionChains& record : sectionChains) {
     const LwtTrenchEdge* edge = record.section != nullptr ? record.section->getTrenchEdge() : nullptr;
@@ -46,14 +46,19 @@ PipeRuns CutRuns(const SectionChainList& sectionChains, const PointObjectTagMap&
     }
   }
 
+  // Asked about once a segment: a flat table answers sooner than the tree.
+  FlatMap<int, const std::wstring*> tagById;
+  tagById.Reserve(pointObjectTags.size());
+  for (const auto& [id, tag] : pointObjectTags) tagById.At(id, &tag);
+
   PipeRunBuilder builder(
       [&pathOfSegment](const LwdDeviceSegment* segment) {
         const LwtTrenchPath* const* path = pathOfSegment.Find(segment);
         return path == nullptr ? nullptr : *path;
       },
-      [&pointObjectTags](const LwdDevicePointObject* pointObject) {
+      [&tagById](const LwdDevicePointObject* pointObject) {
         return pointObject != nullptr && pointObject->getClassId() == kClassManhole &&
-               pointObjectTags.contains(pointObject->getPersistentID());
+               tagById.Find(pointObject->getPersistentID()) != nullptr;
       });
   builder.Reserve(segments);
   for (const SectionChains& record : sectionChains) {

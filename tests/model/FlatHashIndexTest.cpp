@@ -61,9 +61,9 @@ TEST(FlatHashIndex, TextHashesDependOnEveryCharacterAndTheLength) {
   EXPECT_NE(flat_hash::OfPair(1, 2), flat_hash::OfPair(2, 1));
 }
 
-TEST(FlatPointerMap, ANewKeyStartsWithTheInitialValueAndKeepsWhatIsSet) {
+TEST(FlatMap, ANewKeyStartsWithTheInitialValueAndKeepsWhatIsSet) {
   const int objects[3] = {};
-  FlatPointerMap<int, int> map;
+  FlatMap<const int*, int> map;
   EXPECT_EQ(map.Find(&objects[0]), nullptr);
   map.At(&objects[0], 5) += 1;
   map.At(&objects[1], 9);
@@ -73,13 +73,19 @@ TEST(FlatPointerMap, ANewKeyStartsWithTheInitialValueAndKeepsWhatIsSet) {
   EXPECT_EQ(map.Find(&objects[2]), nullptr);
 }
 
-TEST(FlatPointerMap, ManyKeysAreKeptThroughGrowing) {
+TEST(FlatMap, ManyKeysAreKeptThroughGrowing) {
   std::vector<int> objects(3000);
-  FlatPointerMap<int, std::size_t> map;
+  FlatMap<const int*, std::size_t> map;
   for (std::size_t i = 0; i < objects.size(); ++i) map.At(&objects[i], i);
   for (std::size_t i = 0; i < objects.size(); ++i) {
     const std::size_t* value = map.Find(&objects[i]);
     ASSERT_NE(value, nullptr);
     ASSERT_EQ(*value, i);
   }
+}
+
+TEST(FlatMap, NumbersAreKeysToo) {
+  FlatMap<int, int> map;
+  for (int id = -1000; id < 1000; id += 3) map.At(id, id);
+  for (int id = -1000; id < 1000; ++id) EXPECT_EQ(map.Find(id) != nullptr, (id + 1000) % 3 == 0) << id;
 }
