@@ -8,7 +8,12 @@ const std::wstring* WsModelStore::Text(std::wstring_view text) { return texts_.I
 
 LwdPipe* WsModelStore::AddPipe(int id, std::wstring_view name, std::wstring_view type, std::wstring_view material,
                                std::wstring_view shortMaterial) {
-  LwdPipe* pipe = &pipes_.emplace_back(LwdPipe(id, Text(name), Text(type), Text(material), Text(shortMaterial)));
+  return AddPipe(id, Text(name), Text(type), Text(material), Text(shortMaterial));
+}
+
+LwdPipe* WsModelStore::AddPipe(int id, const std::wstring* name, const std::wstring* type,
+                               const std::wstring* material, const std::wstring* shortMaterial) {
+  LwdPipe* pipe = &pipes_.emplace_back(LwdPipe(id, name, type, material, shortMaterial));
   devices_.push_back(pipe);
   return pipe;
 }
@@ -35,8 +40,13 @@ void WsModelStore::SetSegmentEnds(LwdDeviceSegment* segment, LwdDevicePointObjec
 
 LwdDevicePointObject* WsModelStore::AddPointObject(WsClassId classId, int id, std::wstring_view name,
                                                    std::wstring_view type, const GmiPosition* position) {
+  return AddPointObject(classId, id, Text(name), Text(type), position);
+}
+
+LwdDevicePointObject* WsModelStore::AddPointObject(WsClassId classId, int id, const std::wstring* name,
+                                                   const std::wstring* type, const GmiPosition* position) {
   LwdDevicePointObject* pointObject =
-      &pointObjects_.emplace_back(LwdDevicePointObject(classId, id, Text(name), Text(type), empty_));
+      &pointObjects_.emplace_back(LwdDevicePointObject(classId, id, name, type, empty_));
   if (position != nullptr) {
     pointObject->point_ = GmiSinglePoint(*position);
     pointObject->hasPoint_ = true;

@@ -51,6 +51,11 @@ class WsModelStore {
   LwdDevicePointObject* AddPointObject(WsClassId classId, int id, std::wstring_view name, std::wstring_view type,
                                        const GmiPosition* position);
   LwdDevice* AddDevice(WsClassId classId, int id, std::wstring_view name, std::wstring_view type);
+  // The same with texts that this store gave out (Text).
+  LwdPipe* AddPipe(int id, const std::wstring* name, const std::wstring* type, const std::wstring* material,
+                   const std::wstring* shortMaterial);
+  LwdDevicePointObject* AddPointObject(WsClassId classId, int id, const std::wstring* name, const std::wstring* type,
+                                       const GmiPosition* position);
 
   // Topology objects, appended to the topology list in call order.
   LwtTrenchPath* AddTrenchPath(int id, std::wstring_view name, WS::WSTrenchPathType type, std::int64_t modified);

@@ -10,6 +10,7 @@
 
 #include "DecimalText.h"
 #include "GmiGeodataSet.h"
+#include "Utf8TextIndex.h"
 #include "WideText.h"
 #include "WsModelStore.h"
 
@@ -151,6 +152,14 @@ class WsModelXmlReader::Reader {
     return kept;
   }
 
+  // Pipe names, types and materials: one conversion for each distinct value.
+  const std::wstring* RepeatedText(const pugi::xml_attribute& attribute) {
+    const char* bytes = attribute.value();
+    const std::wstring*& text = repeatedTexts_[bytes];
+    if (text == nullptr) text = store_->Text(platform::FromUtf8(bytes));
+    return text;
+  }
+
   std::string_view Text(const KeptAttribute& kept) const {
     return std::string_view(pool_).substr(kept.begin, kept.size);
   }
@@ -197,8 +206,8 @@ class WsModelXmlReader::Reader {
   void DefinePointObject(const pugi::xml_node& node, WsClassId classId) {
     Attributes attributes(node);
     const int id = Id(attributes);
-    const std::wstring name = Wide(attributes["name"]);
-    const std::wstring type = Wide(attributes["type"]);
+    const std::wstring* name = store_->Text(Wide(attributes["name"]));
+    const std::wstring* type = RepeatedText(attributes["type"]);
     const std::optional<GmiPosition> position = Position(attributes);
     Register(node, id, Kind::PointObject,
              store_->AddPointObject(classId, id, name, type, position ? &*position : nullptr));
@@ -207,10 +216,10 @@ class WsModelXmlReader::Reader {
   void DefinePipe(const pugi::xml_node& node) {
     Attributes attributes(node);
     const int id = Id(attributes);
-    const std::wstring name = Wide(attributes["name"]);
-    const std::wstring type = Wide(attributes["type"]);
-    const std::wstring material = Wide(attributes["material"]);
-    LwdPipe* pipe = store_->AddPipe(id, name, type, material, Wide(attributes["shortMaterial"]));
+    const std::wstring* name = RepeatedText(attributes["name"]);
+    const std::wstring* type = RepeatedText(attributes["type"]);
+    const std::wstring* material = RepeatedText(attributes["material"]);
+    LwdPipe* pipe = store_->AddPipe(id, name, type, material, RepeatedText(attributes["shortMaterial"]));
     Register(node, id, Kind::Pipe, pipe);
     if (const pugi::xml_attribute dimension = attributes["dimension"]) {
       store_->SetPipeDimension(pipe, Integer<int>(node, dimension));
@@ -446,6 +455,7 @@ class WsModelXmlReader::Reader {
   std::ptrdiff_t base_ = 0;
   int composites_ = 0;
   std::string pool_;
+  Utf8TextIndex repeatedTexts_;
   std::vector<SegmentReferences> segmentRefs_;
   std::vector<EdgeReferences> edgeRefs_;
   std::vector<NodeReferences> nodeRefs_;
