@@ -115,6 +115,8 @@ SosiHeader SosiExportRun::MakeHeader(const SosiObjectPlan& plan) const {
 
 bool SosiExportRun::Write(ByteSink& sink, const SosiObjectPlan& plan) {
   SosiFileWriter writer(sink);
+  curveHeads_ = LineHeads(writer, layout_.curve);
+  pointHeads_ = LineHeads(writer, layout_.point);
   WriteSosiHeader(writer, MakeHeader(plan), layout_);
   for (const SosiCurvePlan& curve : plan.Curves()) WriteCurve(writer, curve);
   for (const SosiPointPlan& point : plan.Points()) WritePoint(writer, point);
@@ -172,7 +174,7 @@ void SosiExportRun::WriteCurve(SosiFileWriter& writer, const SosiCurvePlan& curv
   values.Set(SosiField::ToId, toId.View());
 
   writer.BeginObject(L"KURVE");
-  WriteElements(writer, layout_.curve, values);
+  WriteElements(writer, layout_.curve, curveHeads_, values);
   writer.Element(2, curve.heights ? L"NØH" : L"NØ");
   SosiObjectPlan::ForEachVertex(curve, [&](const WSVertex& vertex) {
     using sosi_units::ToUnits;
@@ -211,7 +213,7 @@ void SosiExportRun::WritePoint(SosiFileWriter& writer, const SosiPointPlan& poin
   values.Set(SosiField::Id, id.View());
 
   writer.BeginObject(L"PUNKT");
-  WriteElements(writer, layout_.point, values);
+  WriteElements(writer, layout_.point, pointHeads_, values);
   const GmiPosition& position = pointObject->getRelPoint()->getPosition();
   using sosi_units::ToUnits;
   if (point.heights) {

@@ -92,6 +92,10 @@ class SosiExportRun {
   FeatureLookup connectionUsage_;
   FeatureLookup connectionMethod_;
 
+  // The line starts of the objects' elements, made when writing begins.
+  std::vector<std::string> curveHeads_;
+  std::vector<std::string> pointHeads_;
+
   std::vector<std::wstring> notes_;
   std::size_t replacedCharacters_ = 0;
   std::size_t unknownCharacters_ = 0;

@@ -106,14 +106,35 @@ long SosiFileWriter::BeginObject(std::wstring_view group) {
   return serial_;
 }
 
+std::string SosiFileWriter::LineHead(int level, std::wstring_view name) {
+  std::string head(static_cast<std::size_t>(level), '.');
+  encoder_.Encode(name, head);
+  return head;
+}
+
 void SosiFileWriter::Element(int level, std::wstring_view name) {
   StartLine(level, name);
+  FinishLine();
+}
+
+void SosiFileWriter::Element(std::string_view head) {
+  Put(head);
   FinishLine();
 }
 
 void SosiFileWriter::Values(int level, std::wstring_view name, std::wstring_view tokens,
                             std::span<const std::wstring_view> texts) {
   StartLine(level, name);
+  ValuesAfterHead(tokens, texts);
+}
+
+void SosiFileWriter::Values(std::string_view head, std::wstring_view tokens,
+                            std::span<const std::wstring_view> texts) {
+  Put(head);
+  ValuesAfterHead(tokens, texts);
+}
+
+void SosiFileWriter::ValuesAfterHead(std::wstring_view tokens, std::span<const std::wstring_view> texts) {
   if (!tokens.empty()) {
     Put(' ');
     Encode(tokens);
@@ -143,6 +164,15 @@ void SosiFileWriter::Values(int level, std::wstring_view name, std::wstring_view
 
 void SosiFileWriter::Tokens(int level, std::wstring_view name, std::wstring_view tokens) {
   StartLine(level, name);
+  TokensAfterHead(tokens);
+}
+
+void SosiFileWriter::Tokens(std::string_view head, std::wstring_view tokens) {
+  Put(head);
+  TokensAfterHead(tokens);
+}
+
+void SosiFileWriter::TokensAfterHead(std::wstring_view tokens) {
   Put(' ');
   Encode(tokens);
   FinishLine();

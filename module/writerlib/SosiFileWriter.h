@@ -36,6 +36,13 @@ class SosiFileWriter {
   void Values(int level, std::wstring_view name, std::wstring_view tokens, std::span<const std::wstring_view> texts);
   // A value that is already in SOSI token form ("22 EUREF89 UTM", "10 * * 6 *").
   void Tokens(int level, std::wstring_view name, std::wstring_view tokens);
+  // An element's line start ("...NAVN") in the file's bytes. Made once for an
+  // element written for every object, it spares encoding the name on each of
+  // a city's lines; the calls below take it in place of level and name.
+  std::string LineHead(int level, std::wstring_view name);
+  void Element(std::string_view head);
+  void Values(std::string_view head, std::wstring_view tokens, std::span<const std::wstring_view> texts);
+  void Tokens(std::string_view head, std::wstring_view tokens);
   // Coordinate lines: north first, east second, height third, in file units.
   void Coordinate(long long north, long long east);
   void Coordinate(long long north, long long east, long long height);
@@ -58,6 +65,9 @@ class SosiFileWriter {
 
  private:
   void StartLine(int level, std::wstring_view name);
+  // The rest of a line after its start.
+  void ValuesAfterHead(std::wstring_view tokens, std::span<const std::wstring_view> texts);
+  void TokensAfterHead(std::wstring_view tokens);
   void FinishLine();
 
   ByteSink& sink_;

@@ -86,18 +86,31 @@ const SosiLayout& SosiLayoutFor(int fileFormat) {
 }
 
 void WriteElements(SosiFileWriter& writer, std::span<const SosiElement> elements, const SosiValues& values) {
+  WriteElements(writer, elements, LineHeads(writer, elements), values);
+}
+
+std::vector<std::string> LineHeads(SosiFileWriter& writer, std::span<const SosiElement> elements) {
+  std::vector<std::string> heads;
+  heads.reserve(elements.size());
+  for (const SosiElement& element : elements) heads.push_back(writer.LineHead(element.level, element.name));
+  return heads;
+}
+
+void WriteElements(SosiFileWriter& writer, std::span<const SosiElement> elements, std::span<const std::string> heads,
+                   const SosiValues& values) {
   for (std::size_t i = 0; i < elements.size(); ++i) {
     const SosiElement& element = elements[i];
     if (element.field == F::Group) {
-      if (HasValueBelow(elements, i, values)) writer.Element(element.level, element.name);
+      if (HasValueBelow(elements, i, values)) writer.Element(heads[i]);
       continue;
     }
     const std::wstring_view value = values.Get(element.field);
     if (value.empty()) continue;
     if (IsTokenField(element.field)) {
-      writer.Tokens(element.level, element.name, value);
+      writer.Tokens(heads[i], value);
     } else {
-      writer.Text(element.level, element.name, value);
+      const std::wstring_view texts[] = {value};
+      writer.Values(heads[i], {}, texts);
     }
   }
 }

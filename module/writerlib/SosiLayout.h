@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "SosiFileWriter.h"
 
@@ -75,3 +76,8 @@ const SosiLayout& SosiLayoutFor(int fileFormat);
 // Writes the elements that have a value, in layout order. A group element is
 // written only when one of its sub-elements is.
 void WriteElements(SosiFileWriter& writer, std::span<const SosiElement> elements, const SosiValues& values);
+// The elements' line starts, made once for elements written for every object.
+std::vector<std::string> LineHeads(SosiFileWriter& writer, std::span<const SosiElement> elements);
+// The same as WriteElements, with the elements' LineHeads.
+void WriteElements(SosiFileWriter& writer, std::span<const SosiElement> elements, std::span<const std::string> heads,
+                   const SosiValues& values);

@@ -121,3 +121,21 @@ TEST(SosiFileWriter, LinesReachTheSinkInBlocksWholeAndInOrder) {
   writer.End();
   EXPECT_TRUE(sink.Bytes() == expected + ".SLUTT\r\n");
 }
+
+TEST(SosiFileWriter, LinesFromALineHeadReadAsFromLevelAndName) {
+  MemorySink byName;
+  MemorySink byHead;
+  SosiFileWriter named(byName);
+  SosiFileWriter headed(byHead);
+  const std::wstring_view texts[] = {L"SP 160 PVC"};
+  named.Values(3, L"SKJØTEMETODE", L"", texts);
+  named.Tokens(2, L"KVALITET", L"20 2 2");
+  named.Element(2, L"EGS_LEDNING");
+  headed.Values(headed.LineHead(3, L"SKJØTEMETODE"), L"", texts);
+  headed.Tokens(headed.LineHead(2, L"KVALITET"), L"20 2 2");
+  headed.Element(headed.LineHead(2, L"EGS_LEDNING"));
+  named.Flush();
+  headed.Flush();
+  EXPECT_EQ(byHead.Bytes(), "...SKJ\xD8TEMETODE \"SP 160 PVC\"\r\n..KVALITET 20 2 2\r\n..EGS_LEDNING\r\n");
+  EXPECT_EQ(byHead.Bytes(), byName.Bytes());
+}
