@@ -1,5 +1,6 @@
 #include "FeatureLookup.h"
 
+#include <cstdint>
 #include <utility>
 
 #include "HostConsole.h"
@@ -9,11 +10,25 @@ FeatureLookup::FeatureLookup(const FeatureTable* table, std::wstring what, bool 
     : table_(table), what_(std::move(what)), reported_(reported) {}
 
 const CWsFeature* FeatureLookup::Find(const std::wstring& value) {
+  const auto address = reinterpret_cast<std::uintptr_t>(&value);
+  Remembered& entry = remembered_[address / sizeof(std::wstring) % kRemembered];
+  if (entry.address != &value || entry.value != value) Remember(entry, value);
+  if (entry.missing != nullptr) ++*entry.missing;
+  return entry.feature;
+}
+
+void FeatureLookup::Remember(Remembered& entry, const std::wstring& value) {
+  entry.address = &value;
+  entry.value = value;
+  entry.feature = nullptr;
+  entry.missing = nullptr;
   if (table_ != nullptr) {
-    if (auto it = table_->find(value); it != table_->end() && !it->second.Feature().empty()) return &it->second;
+    if (auto it = table_->find(value); it != table_->end() && !it->second.Feature().empty()) {
+      entry.feature = &it->second;
+      return;
+    }
   }
-  if (reported_) ++missing_[value];
-  return nullptr;
+  if (reported_) entry.missing = &missing_.try_emplace(value, 0).first->second;
 }
 
 void FeatureLookup::Report() const {
