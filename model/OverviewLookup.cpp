@@ -42,13 +42,20 @@ std::uint32_t OverviewLookup::Keep(std::wstring_view text) {
 
 // A line holds at most one manhole tag that counts, or one pipe line with
 // its three tag texts, of which the two manholes' are mostly known already.
+// The vectors too: grown by doubling, they would keep up to half again as
+// much room as they use at the peak of a city's export.
 void OverviewLookup::ExpectManholeLines(std::size_t lines) {
+  texts_.reserve(texts_.size() + lines);
   textIndex_.Reserve(texts_.size() + lines);
+  manholes_.reserve(manholes_.size() + lines);
+  manholeTexts_.reserve(manholes_.size() + lines);
   manholeIndex_.Reserve(manholes_.size() + lines);
 }
 
 void OverviewLookup::ExpectPipeLines(std::size_t lines) {
+  texts_.reserve(texts_.size() + lines);
   textIndex_.Reserve(texts_.size() + lines);
+  pipes_.reserve(pipes_.size() + lines);
   pipeIndex_.Reserve(pipes_.size() + lines);
 }
 
