@@ -67,6 +67,16 @@ const char* KindName(Kind kind) {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
+// The next blank-separated item of a list, taken off its front; empty at its end.
+std::string_view NextItem(std::string_view& list) {
+  while (!list.empty() && IsBlank(list.front())) list.remove_prefix(1);
+  std::size_t length = 0;
+  while (length < list.size() && !IsBlank(list[length])) ++length;
+  const std::string_view item = list.substr(0, length);
+  list.remove_prefix(length);
+  return item;
+}
+
 std::string_view Trimmed(std::string_view view) {
   while (!view.empty() && IsBlank(view.front())) view.remove_prefix(1);
   while (!view.empty() && IsBlank(view.back())) view.remove_suffix(1);
@@ -195,7 +205,12 @@ class WsModelXmlReader::Reader {
       const std::optional<GmiPosition> position = Position(attributes);
       LwtTrenchNode* trenchNode = store_->AddTrenchNode(id, position ? &*position : nullptr);
       Register(node, id, Kind::TrenchNode, trenchNode);
-      nodeRefs_.push_back({Offset(node), trenchNode, Keep(attributes["objects"])});
+      const pugi::xml_attribute objects = attributes["objects"];
+      if (!Known(objects, Kind::PointObject, pointObjects_)) {
+        nodeRefs_.push_back({Offset(node), trenchNode, Keep(objects)});
+      } else if (objects) {
+        store_->LinkPointObjects(trenchNode, pointObjects_);
+      }
     } else if (std::strcmp(name, "TrenchObject") == 0) {
       Attributes attributes(node);
       const int id = Id(attributes);
@@ -232,8 +247,8 @@ class WsModelXmlReader::Reader {
   void DefineSegment(LwdPipe* pipe, const pugi::xml_node& node) {
     Attributes attributes(node);
     const int id = Id(attributes);
-    const KeptAttribute start = Keep(attributes["start"]);
-    const KeptAttribute end = Keep(attributes["end"]);
+    const pugi::xml_attribute start = attributes["start"];
+    const pugi::xml_attribute end = attributes["end"];
     std::size_t count = 0;
     for (pugi::xml_node vertex = node.child("V"); vertex; vertex = vertex.next_sibling("V")) ++count;
     if (count < 2) Fail(node, "segment " + std::to_string(id) + " has fewer than two vertices");
@@ -251,7 +266,13 @@ class WsModelXmlReader::Reader {
     }
     LwdDeviceSegment* segment = store_->AddSegment(pipe, id, std::move(vertices));
     Register(node, id, Kind::Segment, segment);
-    segmentRefs_.push_back({Offset(node), segment, start, end});
+    LwdDevicePointObject* startObject = nullptr;
+    LwdDevicePointObject* endObject = nullptr;
+    if (Known(start, Kind::PointObject, startObject) && Known(end, Kind::PointObject, endObject)) {
+      store_->SetSegmentEnds(segment, startObject, endObject);
+    } else {
+      segmentRefs_.push_back({Offset(node), segment, Keep(start), Keep(end)});
+    }
   }
 
   void DefineTrenchPath(const pugi::xml_node& node) {
@@ -314,6 +335,43 @@ class WsModelXmlReader::Reader {
                    std::to_string(lines_.LineOf(ids_.findId(id)->offset)) + ")");
   }
 
+  // References to objects defined before them, as files mostly have them, are
+  // resolved at once: the reader then keeps nothing of them until the end.
+  // Everything else waits until every object is defined, and reports there.
+  // `object` is null for an absent attribute.
+  template <typename T>
+  bool Known(const pugi::xml_attribute& attribute, Kind kind, T*& object) const {
+    object = nullptr;
+    if (!attribute) return true;
+    const XMLRead_IDTable::Entry* entry = DefinedBefore(Trimmed(attribute.value()), kind);
+    if (entry == nullptr) return false;
+    object = static_cast<T*>(entry->object);
+    return true;
+  }
+
+  // Every item of the list (empty for an absent attribute).
+  template <typename T>
+  bool Known(const pugi::xml_attribute& attribute, Kind kind, std::vector<T*>& objects) const {
+    objects.clear();
+    std::string_view rest = attribute.value();
+    for (std::string_view item; !(item = NextItem(rest)).empty();) {
+      const XMLRead_IDTable::Entry* entry = DefinedBefore(item, kind);
+      if (entry == nullptr) return false;
+      objects.push_back(static_cast<T*>(entry->object));
+    }
+    return true;
+  }
+
+  // The entry of a well-formed id of `kind` already defined; null for anything else.
+  const XMLRead_IDTable::Entry* DefinedBefore(std::string_view text, Kind kind) const {
+    int id = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, id);
+    if (text.empty() || error != std::errc() || stop != end || id <= 0) return nullptr;
+    const XMLRead_IDTable::Entry* entry = ids_.findId(id);
+    return entry != nullptr && entry->kind == kind ? entry : nullptr;
+  }
+
   // The object that `id` names, which must be of `kind`; `what` names the reference in messages.
   void* Resolve(std::ptrdiff_t offset, const std::string& what, int id, Kind kind) const {
     const XMLRead_IDTable::Entry* entry = ids_.findId(id);
@@ -334,13 +392,7 @@ class WsModelXmlReader::Reader {
     objects.clear();
     std::string_view rest = Text(list);
     const std::string what = std::string(attributeName) + ":";
-    while (true) {
-      while (!rest.empty() && IsBlank(rest.front())) rest.remove_prefix(1);
-      if (rest.empty()) break;
-      std::size_t length = 0;
-      while (length < rest.size() && !IsBlank(rest[length])) ++length;
-      const std::string_view item = rest.substr(0, length);
-      rest.remove_prefix(length);
+    for (std::string_view item; !(item = NextItem(rest)).empty();) {
       objects.push_back(static_cast<Pointer>(Resolve(offset, what, ParseId(offset, attributeName, item), kind)));
     }
   }
@@ -456,6 +508,7 @@ class WsModelXmlReader::Reader {
   int composites_ = 0;
   std::string pool_;
   Utf8TextIndex repeatedTexts_;
+  std::vector<LwdDevicePointObject*> pointObjects_;  // of the node being defined
   std::vector<SegmentReferences> segmentRefs_;
   std::vector<EdgeReferences> edgeRefs_;
   std::vector<NodeReferences> nodeRefs_;

@@ -217,3 +217,27 @@ TEST(ModelFileReader, SetsKeepTheModelAliveInAnyOrder) {
   const LwtTrenchSection* section = path->getEdge(0)->getTrenchSection();
   EXPECT_EQ(model.sectionLinks->getDeviceSegment(0, section)->getPipe()->getName(), L"SP 160 PVC");
 }
+
+TEST(ModelFileReader, ReferencesToObjectsDefinedBeforeAndAfterAreResolvedAlike) {
+  TempDir dir;
+  const LoadedModel model = LoadModel(dir.Write(
+      "mixed.xml",
+      Model("  <TrenchNode id=\"401\" objects=\"101\"/>\n"
+            "  <Manhole id=\"101\" name=\"-SK01\" type=\"Kum\" x=\"0\" y=\"0\"/>\n"
+            "  <Pipe id=\"201\" name=\"SP\" type=\"SP\" material=\"PVC\" shortMaterial=\"PVC\">\n"
+            "    <Segment id=\"301\" start=\"101\" end=\"102\"><V x=\"0\" y=\"0\"/><V x=\"1\" y=\"0\"/></Segment>\n"
+            "    <Segment id=\"302\" start=\" 101 \"><V x=\"0\" y=\"0\"/><V x=\"1\" y=\"0\"/></Segment>\n"
+            "  </Pipe>\n"
+            "  <Manhole id=\"102\" name=\"-SK02\" type=\"Kum\" x=\"1\" y=\"0\"/>\n"
+            "  <TrenchNode id=\"402\" objects=\"102  101\"/>\n"
+            "  <TrenchNode id=\"403\" objects=\"\"/>\n")));
+  ASSERT_TRUE(model.Loaded());
+  EXPECT_EQ(Segment(model, 301)->getStartDevicePointObject(), model.Device(101));
+  EXPECT_EQ(Segment(model, 301)->getEndDevicePointObject(), model.Device(102));
+  EXPECT_EQ(Segment(model, 302)->getStartDevicePointObject(), model.Device(101));
+  EXPECT_EQ(Segment(model, 302)->getEndDevicePointObject(), nullptr);
+  EXPECT_EQ(PointObject(model, 101)->numDeviceSegmentStarts(), 2);
+  EXPECT_EQ(PointObject(model, 102)->numDeviceSegmentEnds(), 1);
+  EXPECT_EQ(model.nodeLinks->numLinks(PointObject(model, 101)), 2);
+  EXPECT_EQ(model.nodeLinks->numLinks(PointObject(model, 102)), 1);
+}
