@@ -55,23 +55,24 @@ TEST(SOSIFeatureGroupData, FileNameFollowsTheFileFormat) {
 }
 
 TEST(SOSIFeatureGroupData, EveryGroupFillsItsOwnList) {
-  const SOSIFeatureGroupData holder = Read(kAllGroups);
-  EXPECT_EQ(TotalEntries(holder), 15u);
-  EXPECT_EQ(holder.PipeTypeFeatures().at(0), CWsFeature(L"SP", L"Spillvannsledning", 2));
-  EXPECT_EQ(holder.PipeUsageFeatures().at(0), CWsFeature(L"H", L"Hovednett"));
-  EXPECT_EQ(holder.PipeMethodFeatures().at(0).Feature(), L"MUF");
-  EXPECT_EQ(holder.PipeSupplyFeatures().at(0).Feature(), L"S");
-  EXPECT_EQ(holder.PipeMaterialFeatures().at(0).Feature(), L"PVC");
-  EXPECT_EQ(holder.PipeMaterialProductStandardFeatures().at(0).Feature(), L"NS-EN 1401-1");
-  EXPECT_EQ(holder.ConnectionTypeFeatures().at(0).Feature(), L"KUM");
-  EXPECT_EQ(holder.ConnectionUsageFeatures().at(0).Feature(), L"SK");
-  EXPECT_EQ(holder.ConnectionMethodFeatures().at(0).Feature(), L"B");
-  EXPECT_EQ(holder.NetworkLevelFeatures().at(0), L"H: Hovednett");
-  EXPECT_EQ(holder.SosiStatusFeatures().at(0), L"E: Eksisterende");
-  EXPECT_EQ(holder.PipeStatusFeatures().at(0), L"D: Drift");
-  EXPECT_EQ(holder.ConnectionStatusFeatures().at(0), L"P: Prosjektert");
-  EXPECT_EQ(holder.GeometryQualityXYFeatures().at(0), L"96: GNSS RTK");
-  EXPECT_EQ(holder.GeometryQualityZFeatures().at(0), L"15: Nivellement");
+  const SOSIFeatureGroupData h = Read(kAllGroups);
+  EXPECT_EQ(h.PipeTypeFeatures().at(0), CWsFeature(L"SP", L"Spillvannsledning", 2));
+  std::vector<std::wstring> firsts;
+  for (const FeatureList* list : {&h.PipeUsageFeatures(), &h.PipeMethodFeatures(), &h.PipeSupplyFeatures(),
+                                  &h.PipeMaterialFeatures(), &h.PipeMaterialProductStandardFeatures(),
+                                  &h.ConnectionTypeFeatures(), &h.ConnectionUsageFeatures(),
+                                  &h.ConnectionMethodFeatures()}) {
+    firsts.push_back(list->empty() ? L"" : list->front().Feature());
+  }
+  for (const FeatureTextList* list : {&h.NetworkLevelFeatures(), &h.SosiStatusFeatures(), &h.PipeStatusFeatures(),
+                                      &h.ConnectionStatusFeatures(), &h.GeometryQualityXYFeatures(),
+                                      &h.GeometryQualityZFeatures()}) {
+    firsts.push_back(list->empty() ? L"" : list->front());
+  }
+  EXPECT_EQ(firsts, (std::vector<std::wstring>{L"H", L"MUF", L"S", L"PVC", L"NS-EN 1401-1", L"KUM", L"SK", L"B",
+                                               L"H: Hovednett", L"E: Eksisterende", L"D: Drift", L"P: Prosjektert",
+                                               L"96: GNSS RTK", L"15: Nivellement"}));
+  EXPECT_EQ(TotalEntries(h), 15u);
 }
 
 TEST(SOSIFeatureGroupData, SwitchingVariantsNeverKeepsListsOfTheEarlierFile) {

@@ -127,23 +127,6 @@ TEST(LoadSOSIMapperData, UnusableFilesGiveNull) {
   for (const char* xml : unusable) EXPECT_EQ(LoadText(dir, xml), nullptr) << xml;
 }
 
-TEST(ReadFeatureTables, TellsWhetherATableWasTaken) {
-  TempDir dir;
-  XmlDocument document;
-  ASSERT_EQ(document.Create(), kXmlOk);
-  ASSERT_TRUE(document.load(dir.Write("t.xml", "<R><T FileMode='-2'/><T/><U FileMode='0'/></R>").wstring()));
-  FeatureTablesByFormat tables;
-  EXPECT_FALSE(ReadFeatureTables(nullptr, tables));
-  const XmlNodeList none = document.documentElement().selectNodes("V");
-  EXPECT_FALSE(ReadFeatureTables(&none, tables));
-  const XmlNodeList skipped = document.documentElement().selectNodes("T");
-  EXPECT_FALSE(ReadFeatureTables(&skipped, tables));
-  EXPECT_TRUE(tables.empty());
-  const XmlNodeList taken = document.documentElement().selectNodes("U");
-  EXPECT_TRUE(ReadFeatureTables(&taken, tables));
-  EXPECT_EQ(tables, (FeatureTablesByFormat{{0, {}}}));
-}
-
 TEST(LoadSOSIMapperData, FiftyMegabyteFileIsReadWhole) {
   TempDir dir;
   std::string xml = "<SOSIMapperData><PipeTypes FileMode='1'>";

@@ -85,27 +85,3 @@ TEST(SettingsRoundTrip, CodeLessFeatureAndNegativeGroupComeBackCleared) {
   EXPECT_EQ(read->PipeSupply[1].at(L"uten gruppe"), CWsFeature(L"SP", L"Spillvann", CWsFeature::kNoGroup));
 }
 
-TEST(SettingsRoundTrip, HandWrittenFileInAnotherOrderReadsLikeTheWrittenOne) {
-  TempDir dir;
-  const auto hand = dir.Write(
-      "hand.xml",
-      "<SOSIMapperData>\n"
-      "  <PipeMaterials FileMode=\"2\">\n"
-      "    <KeyValuePair Group=\"1\" Description=\"Polyvinylklorid\" Name=\"PVC\" Key=\"PVC 110\" />\n"
-      "  </PipeMaterials>\n"
-      "  <PipeTypes FileMode=\"1\"><KeyValuePair Key=\"Spillvann\" Name=\"SP\" Description=\"\"/></PipeTypes>\n"
-      "  <GeometryQualityZ>2: Målt</GeometryQualityZ>\n"
-      "  <FileFormat>2</FileFormat>\n"
-      "  <Year>2024</Year>\n"
-      "  <CoordinateSystem>22</CoordinateSystem>\n"
-      "</SOSIMapperData>\n");
-  auto fromHand = LoadSOSIMapperData(hand.wstring());
-  ASSERT_NE(fromHand, nullptr);
-  EXPECT_EQ(fromHand->CurrentPipeMaterials()->at(L"PVC 110"), CWsFeature(L"PVC", L"Polyvinylklorid", 1));
-  EXPECT_EQ(fromHand->CurrentPipeTypes(), nullptr);
-  ASSERT_TRUE(SaveSOSIMapperData(*fromHand, dir.File("written.xml").wstring()));
-  auto fromWritten = LoadSOSIMapperData(dir.File("written.xml").wstring());
-  ASSERT_NE(fromWritten, nullptr);
-  EXPECT_EQ(*fromWritten, *fromHand);
-  EXPECT_EQ(fromWritten->PipeTypes[1].at(L"Spillvann").Feature(), L"SP");
-}
