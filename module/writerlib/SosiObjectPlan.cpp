@@ -1,12 +1,34 @@
 #include "SosiObjectPlan.h"
 
-#include <unordered_set>
+#include <cstdint>
 
 #include "LwdPipe.h"
+#include "NumberedHashTable.h"
 #include "SosiUnits.h"
 #include "WSTypes.h"
 
 namespace {
+
+// Segments met so far, each once, in a flat table: a city has hundreds of
+// thousands, and a node-based set cost an allocation and a cache miss each.
+class SegmentSet {
+ public:
+  // False when the segment was in the set already.
+  bool Insert(const LwdDeviceSegment* segment) {
+    // The high half of the product mixes every bit of the address.
+    const auto hash = static_cast<std::uint32_t>(
+        (static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(segment)) * 0x9E3779B97F4A7C15ull) >> 32);
+    const std::uint32_t number =
+        table_.FindOrAdd(hash, [&](std::uint32_t entry) { return segments_[entry] == segment; });
+    if (number < segments_.size()) return false;
+    segments_.push_back(segment);
+    return true;
+  }
+
+ private:
+  NumberedHashTable table_;
+  std::vector<const LwdDeviceSegment*> segments_;
+};
 
 // The run without null segments at its ends; empty when it has none at all.
 std::span<const LwdDeviceSegment* const> Trimmed(const std::vector<const LwdDeviceSegment*>& run) {
@@ -26,7 +48,7 @@ bool SameInFile(const WSVertex& a, const WSVertex& b) {
 }
 
 SosiObjectPlan::SosiObjectPlan(const LwdDeviceSet* devices, const PipeRuns* runs, const PipeTags* tags) {
-  std::unordered_set<const LwdDeviceSegment*> covered;
+  SegmentSet covered;
   if (runs != nullptr) {
     for (const auto& run : *runs) {
       // The pipe tag map knows a run by the id of its first segment.
@@ -39,7 +61,7 @@ SosiObjectPlan::SosiObjectPlan(const LwdDeviceSet* devices, const PipeRuns* runs
           curve.reversed = !it->second.second;
         }
       }
-      for (const LwdDeviceSegment* segment : curve.segments) covered.insert(segment);
+      for (const LwdDeviceSegment* segment : curve.segments) covered.Insert(segment);
       AddCurve(curve);
     }
   }
@@ -51,12 +73,12 @@ SosiObjectPlan::SosiObjectPlan(const LwdDeviceSet* devices, const PipeRuns* runs
     const WsClassId classId = device->getClassId();
     if (classId == kClassDeviceSegment) {
       const auto* segment = static_cast<const LwdDeviceSegment*>(device);
-      if (covered.insert(segment).second) segments.push_back(segment);
+      if (covered.Insert(segment)) segments.push_back(segment);
     } else if (classId == kClassPipe) {
       const auto* pipe = static_cast<const LwdPipe*>(device);
       for (int s = 0; s < pipe->numDeviceSegments(); ++s) {
         const LwdDeviceSegment* segment = pipe->getDeviceSegment(s);
-        if (segment != nullptr && covered.insert(segment).second) segments.push_back(segment);
+        if (segment != nullptr && covered.Insert(segment)) segments.push_back(segment);
       }
     } else if (IsPointObjectClass(classId)) {
       AddPoint(static_cast<const LwdDevicePointObject*>(device));
