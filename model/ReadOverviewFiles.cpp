@@ -1,3 +1,8 @@
+#include <algorithm>
+#include <string_view>
+#include <utility>
+#include <vector>
+
 #include "FlatHashIndex.h"
 #include "LmWSModel.h"
 #include "LmWsSosiExportUI.h"
@@ -12,9 +17,23 @@ const std::wstring& NameOf(const LwdDevicePointObject* pointObject) {
   return pointObject != nullptr ? pointObject->getName() : none;
 }
 
+template <typename Value>
+using IdPairs = std::vector<std::pair<int, Value>>;
+
+// Puts the pairs into the map in the order of their ids, each at the map's
+// end rather than at a place searched for through a tree of a city's
+// hundred thousand; of pairs with the same id the last one stays, as when
+// they are assigned one after the other.
+template <typename Value, typename Map>
+void AssignInIdOrder(IdPairs<Value>& pairs, Map& map) {
+  std::stable_sort(pairs.begin(), pairs.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (const auto& [id, value] : pairs) map.insert_or_assign(map.end(), id, typename Map::mapped_type(value));
+}
+
 // A pipe line listing the run's end manhole first matches with the flag
 // false; one listing its start manhole first, with true.
-void MatchRun(const std::vector<const LwdDeviceSegment*>& run, const OverviewLookup& lookup, PipeTagMap& pipeTags) {
+void MatchRun(const std::vector<const LwdDeviceSegment*>& run, const OverviewLookup& lookup,
+              IdPairs<std::pair<std::wstring_view, bool>>& pipeTags) {
   if (run.empty()) return;
   const OverviewTagView* startTag = lookup.FindManholeTag(NameOf(run.front()->getStartDevicePointObject()));
   const OverviewTagView* endTag = lookup.FindManholeTag(NameOf(run.back()->getEndDevicePointObject()));
@@ -26,7 +45,7 @@ void MatchRun(const std::vector<const LwdDeviceSegment*>& run, const OverviewLoo
     startFirst = true;
   }
   if (pipe.empty()) return;
-  pipeTags[run.front()->getPersistentID()] = {std::wstring(pipe), startFirst};
+  pipeTags.push_back({run.front()->getPersistentID(), {pipe, startFirst}});
 }
 
 // The runs of the chains' segments; what finding them takes is let go
@@ -78,16 +97,20 @@ void LmWsSosiExportUI::ReadOverviewFiles(const LwdDeviceSet* exportSet, const st
   OverviewLookup lookup;
   for (const std::wstring& path : paths) ReadOverviewFile(path, lookup);
 
+  IdPairs<std::wstring_view> manholeTags;
   for (int i = 0; i < exportSet->numDevices(); ++i) {
     const LwdDevicePointObject* pointObject = AsMappedPointObject(exportSet->getDevice(i));
     if (pointObject == nullptr) continue;
     if (const OverviewTagView* tag = lookup.FindManholeTag(pointObject->getName())) {
-      pointObjectTags[pointObject->getPersistentID()] = tag->text;
+      manholeTags.push_back({pointObject->getPersistentID(), tag->text});
     }
   }
+  AssignInIdOrder(manholeTags, pointObjectTags);
 
+  IdPairs<std::pair<std::wstring_view, bool>> runTags;
   for (auto& run : CutRuns(sectionChains, pointObjectTags)) {
-    MatchRun(run, lookup, pipeTags);
+    MatchRun(run, lookup, runTags);
     pipeRuns.push_back(std::move(run));
   }
+  AssignInIdOrder(runTags, pipeTags);
 }
