@@ -12,9 +12,8 @@ void OpenPointPage(CSosiExportPropertySheet& sheet) { OpenPage(sheet, 2); }
 }  // namespace
 
 TEST(CDlgMapConnectionTypes, GislineShowsTwoMappingColumnsAndNoLowerControls) {
-  TestConfig config;
-  CSosiExportPropertySheet sheet(L"SOSI Eksport", nullptr, 0);
-  Prepare(sheet, config, SettingsFor(1));
+  PreparedSheet prepared(SettingsFor(1));
+  auto& sheet = prepared.sheet;
   OpenPointPage(sheet);
   auto& grid = Control<CPipeTypesGrid>(sheet, "ConnectionTypesPage", "MappingGrid");
   EXPECT_EQ(grid.GetColCount(), 2);
@@ -27,9 +26,8 @@ TEST(CDlgMapConnectionTypes, GislineShowsTwoMappingColumnsAndNoLowerControls) {
 }
 
 TEST(CDlgMapConnectionTypes, AGroupWithoutTheFallbackGivesItsFirstEntry) {
-  TestConfig config;
-  CSosiExportPropertySheet sheet(L"SOSI Eksport", nullptr, 0);
-  Prepare(sheet, config, SettingsFor(2));
+  PreparedSheet prepared(SettingsFor(2));
+  auto& sheet = prepared.sheet;
   OpenPointPage(sheet);
   auto& z = Control<QComboBox>(sheet, "ConnectionTypesPage", "QualityZCombo");
   EXPECT_TRUE(z.isVisible());
@@ -39,11 +37,10 @@ TEST(CDlgMapConnectionTypes, AGroupWithoutTheFallbackGivesItsFirstEntry) {
 }
 
 TEST(CDlgMapConnectionTypes, AStoredQualityStaysSelectedAcrossAVariantChange) {
-  TestConfig config;
   SOSIMapperData settings = SettingsFor(2);
   settings.GeometryQualityXY = L"15: Antatt/estimert";
-  CSosiExportPropertySheet sheet(L"SOSI Eksport", nullptr, 0);
-  Prepare(sheet, config, settings);
+  PreparedSheet prepared(settings);
+  auto& sheet = prepared.sheet;
   OpenPointPage(sheet);
   sheet.ChangeFileFormat(1);
   sheet.ChangeFileFormat(2);

@@ -27,9 +27,8 @@ CPipeTypesGrid& OpenMaterialsPage(CSosiExportPropertySheet& sheet) {
 }  // namespace
 
 TEST(CDlgMapPipeMaterials, OkStoresTheShownRowsAndAnEmptiedStandard) {
-  TestConfig config;
-  CSosiExportPropertySheet sheet(L"SOSI Eksport", nullptr, 0);
-  Prepare(sheet, config, MaterialSettings());
+  PreparedSheet prepared(MaterialSettings());
+  auto& sheet = prepared.sheet;
   sheet.SetMaterialModelValues({{L"", L"X"}});
   CPipeTypesGrid& grid = OpenMaterialsPage(sheet);
   EXPECT_EQ(grid.GetRowCount(), 3);
@@ -42,10 +41,9 @@ TEST(CDlgMapPipeMaterials, OkStoresTheShownRowsAndAnEmptiedStandard) {
 }
 
 TEST(CDlgMapPipeMaterials, EditsAreLostWhenThePageLeavesTheSheetAndAnUnopenedPageKeepsAll) {
-  TestConfig config;
   const SOSIMapperData settings = MaterialSettings();
-  CSosiExportPropertySheet sheet(L"SOSI Eksport", nullptr, 0);
-  Prepare(sheet, config, settings);
+  PreparedSheet prepared(settings);
+  auto& sheet = prepared.sheet;
   CPipeTypesGrid& grid = OpenMaterialsPage(sheet);
   grid.model()->setData(grid.model()->index(0, 1), QStringLiteral("BET: Betong"));
   OpenPage(sheet, 0);

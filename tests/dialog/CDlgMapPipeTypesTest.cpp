@@ -9,9 +9,8 @@
 #include "DialogTestSupport.h"
 
 TEST(CDlgMapPipeTypes, GislineShowsTwoMappingColumnsAndNoStatusYetResolvesIt) {
-  TestConfig config;
-  CSosiExportPropertySheet sheet(L"SOSI Eksport", nullptr, 0);
-  Prepare(sheet, config, SettingsFor(1));
+  PreparedSheet prepared(SettingsFor(1));
+  auto& sheet = prepared.sheet;
   OpenPage(sheet, 1);
   auto& grid = Control<CPipeTypesGrid>(sheet, "PipeTypesPage", "MappingGrid");
   EXPECT_EQ(grid.GetColCount(), 2);
@@ -23,11 +22,10 @@ TEST(CDlgMapPipeTypes, GislineShowsTwoMappingColumnsAndNoStatusYetResolvesIt) {
 }
 
 TEST(CDlgMapPipeTypes, ALowerCaseStatusKeepsItsSpellingUntilThePageShowsIt) {
-  TestConfig config;
   SOSIMapperData settings = SettingsFor(2);
   settings.StatusPipe = L"p: prosjektert";
-  CSosiExportPropertySheet sheet(L"SOSI Eksport", nullptr, 0);
-  Prepare(sheet, config, settings);
+  PreparedSheet prepared(settings);
+  auto& sheet = prepared.sheet;
   ShowSheet(sheet);
   EXPECT_EQ(sheet.GetPipeTypesPage().GetStatusPipe(), L"p: prosjektert");
   OpenPage(sheet, 1);
@@ -39,9 +37,8 @@ TEST(CDlgMapPipeTypes, ALowerCaseStatusKeepsItsSpellingUntilThePageShowsIt) {
 }
 
 TEST(CDlgMapPipeTypes, ATypedStatusIsStoredAsTypedUntilItIsResolvedAgain) {
-  TestConfig config;
-  CSosiExportPropertySheet sheet(L"SOSI Eksport", nullptr, 0);
-  Prepare(sheet, config, SettingsFor(2));
+  PreparedSheet prepared(SettingsFor(2));
+  auto& sheet = prepared.sheet;
   OpenPage(sheet, 1);
   auto& status = Control<QComboBox>(sheet, "PipeTypesPage", "StatusCombo");
   status.lineEdit()->selectAll();
@@ -54,9 +51,8 @@ TEST(CDlgMapPipeTypes, ATypedStatusIsStoredAsTypedUntilItIsResolvedAgain) {
 }
 
 TEST(CDlgMapPipeTypes, GeminiOffersFourCodeColumnsFromItsOwnLists) {
-  TestConfig config;
-  CSosiExportPropertySheet sheet(L"SOSI Eksport", nullptr, 0);
-  Prepare(sheet, config, SettingsFor(2));
+  PreparedSheet prepared(SettingsFor(2));
+  auto& sheet = prepared.sheet;
   OpenPage(sheet, 1);
   auto& grid = Control<CPipeTypesGrid>(sheet, "PipeTypesPage", "MappingGrid");
   EXPECT_EQ(grid.GetColCount(), 4);

@@ -11,94 +11,59 @@
 
 void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
-const char* const kGislineGroups = R"(<?xml version="1.0" encoding="UTF-8"?>
-<SOSIFeatureGroupData>
-  <PipeTypeFeatures>
-    <Feature Name="SP" Description="Spillvannsledning" Group="2"/>
-    <Feature Name="VL" Description="Vannledning" Group="1"/>
-    <Feature Name="OV" Description="Overvannsledning" Group="4"/>
-  </PipeTypeFeatures>
-  <PipeUsageFeatures>
-    <Feature Name="K" Description="Kommunal"/>
-    <Feature Name="P" Description="Privat"/>
-  </PipeUsageFeatures>
-  <ConnectionTypeFeatures>
-    <Feature Name="KUM" Description="Kum"/>
-    <Feature Name="SLU" Description="Sluk"/>
-  </ConnectionTypeFeatures>
-  <ConnectionUsageFeatures>
-    <Feature Name="K" Description="Kommunal"/>
-  </ConnectionUsageFeatures>
-</SOSIFeatureGroupData>
-)";
-
-const char* const kGeminiGroups = R"(<?xml version="1.0" encoding="UTF-8"?>
-<SOSIFeatureGroupData>
-  <PipeTypeFeatures>
-    <Feature Name="VL" Description="Vannledning" Group="1"/>
-    <Feature Name="SP" Description="Spillvannsledning" Group="2"/>
-    <Feature Name="AF" Description="Avløp felles" Group="3"/>
-  </PipeTypeFeatures>
-  <PipeUsageFeatures>
-    <Feature Name="FE" Description="Felles"/>
-  </PipeUsageFeatures>
-  <PipeMethodFeatures>
-    <Feature Name="SV" Description="Sveiset"/>
-    <Feature Name="MU" Description="Muffe"/>
-  </PipeMethodFeatures>
-  <PipeSupplyFeatures>
-    <Feature Name="SE" Description="Selvfall"/>
-    <Feature Name="PU" Description="Pumpet"/>
-  </PipeSupplyFeatures>
-  <PipeMaterialFeatures>
-    <Feature Name="PVC" Description="Polyvinylklorid"/>
-    <Feature Name="PE" Description="Polyetylen"/>
-    <Feature Name="BET" Description="Betong"/>
-  </PipeMaterialFeatures>
-  <PipeMaterialProductStandardFeatures>
-    <Feature Name="NS1" Description="NS-EN 1401"/>
-    <Feature Name="NS2" Description="NS-EN 12201"/>
-  </PipeMaterialProductStandardFeatures>
-  <ConnectionTypeFeatures>
-    <Feature Name="KUM" Description="Kum"/>
-    <Feature Name="HYD" Description="Hydrant"/>
-  </ConnectionTypeFeatures>
-  <ConnectionUsageFeatures>
-    <Feature Name="K" Description="Kommunal"/>
-  </ConnectionUsageFeatures>
-  <ConnectionMethodFeatures>
-    <Feature Name="PS" Description="Plasstøpt"/>
-  </ConnectionMethodFeatures>
-  <GeometryQualityZFeatures>
-    <Feature Name="5" Description="GPS"/>
-    <Feature Name="9" Description="Interpolert"/>
-  </GeometryQualityZFeatures>
-</SOSIFeatureGroupData>
-)";
-
 namespace {
 
-const char* const kCatalogue = R"(<?xml version="1.0" encoding="UTF-8"?>
-<SOSIExportFileFormats>
-  <FileFormat Name="SOSISImplified" Index="0">
-    <DisplayName>SOSI, forenklet</DisplayName>
-    <Header1>MODELL</Header1><Header2>TEMA</Header2><Header3>BRUK</Header3>
-  </FileFormat>
-  <FileFormat Name="GISLINE" Index="1">
-    <DisplayName>SOSI, GISLINE VA</DisplayName>
-    <PipeTabHeader1>LEDNINGSTYPE</PipeTabHeader1><PipeTabHeader2>L_TEMA</PipeTabHeader2><PipeTabHeader3>NETTYPE</PipeTabHeader3>
-    <ConnectionTabHeader1>PUNKTTYPE</ConnectionTabHeader1><ConnectionTabHeader2>P_TEMA</ConnectionTabHeader2><ConnectionTabHeader3>FUNKSJON</ConnectionTabHeader3>
-  </FileFormat>
-  <FileFormat Name="Gemini" Index="2">
-    <DisplayName>SOSI, Gemini VA</DisplayName>
-    <PipeTabHeader1>LEDNINGSTYPE</PipeTabHeader1><PipeTabHeader2>L_TEMA</PipeTabHeader2><PipeTabHeader3>NETTYPE</PipeTabHeader3>
+std::string Features(const std::string& group, std::initializer_list<const char*> features) {
+  std::string xml = "<" + group + ">";
+  for (const char* feature : features) xml += std::string("<Feature ") + feature + "/>";
+  return xml + "</" + group + ">";
+}
+
+std::string Groups(std::initializer_list<std::string> groups) {
+  std::string xml = "<SOSIFeatureGroupData>";
+  for (const std::string& group : groups) xml += group;
+  return xml + "</SOSIFeatureGroupData>";
+}
+
+const std::string kGislineGroups = Groups({
+    Features("PipeTypeFeatures", {"Name='SP' Description='Spillvannsledning' Group='2'",
+                                  "Name='VL' Description='Vannledning' Group='1'",
+                                  "Name='OV' Description='Overvannsledning' Group='4'"}),
+    Features("PipeUsageFeatures", {"Name='K' Description='Kommunal'", "Name='P' Description='Privat'"}),
+    Features("ConnectionTypeFeatures", {"Name='KUM' Description='Kum'", "Name='SLU' Description='Sluk'"}),
+    Features("ConnectionUsageFeatures", {"Name='K' Description='Kommunal'"}),
+});
+
+const std::string kGeminiGroups = Groups({
+    Features("PipeTypeFeatures", {"Name='VL' Description='Vannledning' Group='1'",
+                                  "Name='SP' Description='Spillvannsledning' Group='2'",
+                                  "Name='AF' Description='Avløp felles' Group='3'"}),
+    Features("PipeUsageFeatures", {"Name='FE' Description='Felles'"}),
+    Features("PipeMethodFeatures", {"Name='SV' Description='Sveiset'", "Name='MU' Description='Muffe'"}),
+    Features("PipeSupplyFeatures", {"Name='SE' Description='Selvfall'", "Name='PU' Description='Pumpet'"}),
+    Features("PipeMaterialFeatures", {"Name='PVC' Description='Polyvinylklorid'",
+                                      "Name='PE' Description='Polyetylen'", "Name='BET' Description='Betong'"}),
+    Features("PipeMaterialProductStandardFeatures",
+             {"Name='NS1' Description='NS-EN 1401'", "Name='NS2' Description='NS-EN 12201'"}),
+    Features("ConnectionTypeFeatures", {"Name='KUM' Description='Kum'", "Name='HYD' Description='Hydrant'"}),
+    Features("ConnectionUsageFeatures", {"Name='K' Description='Kommunal'"}),
+    Features("ConnectionMethodFeatures", {"Name='PS' Description='Plasstøpt'"}),
+    Features("GeometryQualityZFeatures", {"Name='5' Description='GPS'", "Name='9' Description='Interpolert'"}),
+});
+
+const char* const kCatalogue = R"(<SOSIExportFileFormats>
+  <FileFormat Name="SOSISImplified" Index="0"><DisplayName>SOSI, forenklet</DisplayName>
+    <Header1>MODELL</Header1><Header2>TEMA</Header2><Header3>BRUK</Header3></FileFormat>
+  <FileFormat Name="GISLINE" Index="1"><DisplayName>SOSI, GISLINE VA</DisplayName>
+    <Header1>LEDNINGSTYPE</Header1><PipeTabHeader2>L_TEMA</PipeTabHeader2><PipeTabHeader3>NETTYPE</PipeTabHeader3>
+    <ConnectionTabHeader1>PUNKTTYPE</ConnectionTabHeader1><ConnectionTabHeader2>P_TEMA</ConnectionTabHeader2>
+    <ConnectionTabHeader3>FUNKSJON</ConnectionTabHeader3></FileFormat>
+  <FileFormat Name="Gemini" Index="2"><DisplayName>SOSI, Gemini VA</DisplayName>
     <PipeTabHeader4>SKJØTEMETODE</PipeTabHeader4><PipeTabHeader5>TILFØRSEL</PipeTabHeader5>
-    <ConnectionTabHeader1>PUNKTTYPE</ConnectionTabHeader1><ConnectionTabHeader2>P_TEMA</ConnectionTabHeader2><ConnectionTabHeader3>FUNKSJON</ConnectionTabHeader3>
-    <ConnectionTabHeader4>BYGGEMETODE</ConnectionTabHeader4>
-    <PipeMaterialTabHeader1>MATERIALE</PipeMaterialTabHeader1><PipeMaterialTabHeader2>MATERIAL</PipeMaterialTabHeader2><PipeMaterialTabHeader3>PRODUKTSTANDARD</PipeMaterialTabHeader3>
-  </FileFormat>
-</SOSIExportFileFormats>
-)";
+    <ConnectionTabHeader4>BYGGEMETODE</ConnectionTabHeader4><PipeMaterialTabHeader1>MATERIALE</PipeMaterialTabHeader1>
+    <PipeMaterialTabHeader2>MATERIAL</PipeMaterialTabHeader2>
+    <PipeMaterialTabHeader3>PRODUKTSTANDARD</PipeMaterialTabHeader3></FileFormat>
+</SOSIExportFileFormats>)";
 
 constexpr const char* kConfig = "WaterSewer/Config/Default/";
 

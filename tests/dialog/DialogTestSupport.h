@@ -17,9 +17,8 @@
 
 void PrintTo(const QString& text, std::ostream* out);
 
-// A configuration folder that <APPATH> points at while the object lives.
-// The catalogue has three variants; the feature group files offer a few
-// codes each. Either may be replaced or left out.
+// A configuration folder that <APPATH> points at while the object lives:
+// three variants and a few codes for each of the two feature group files.
 class TestConfig {
  public:
   TestConfig();
@@ -41,15 +40,19 @@ class TestConfig {
   bool hadAppPath_;
 };
 
-extern const char* const kGislineGroups;
-extern const char* const kGeminiGroups;
-
-// Settings with a file name, the way a run that has exported before has them.
+// Settings of a run that has exported before: they have a file name.
 SOSIMapperData SettingsFor(int fileFormat);
 
 // The export run's order: folder, settings, theme register, code lists,
 // model values (three pipe types, two point types, three materials).
 void Prepare(CSosiExportPropertySheet& sheet, const TestConfig& config, const SOSIMapperData& settings);
+
+// A sheet prepared with the test configuration.
+struct PreparedSheet {
+  explicit PreparedSheet(const SOSIMapperData& settings) { Prepare(sheet, config, settings); }
+  TestConfig config;
+  CSosiExportPropertySheet sheet{L"SOSI Eksport", nullptr, 0};
+};
 
 template <typename T>
 T* Find(const QWidget& root, const char* name) {

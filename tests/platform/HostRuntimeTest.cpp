@@ -4,7 +4,6 @@
 
 #include "AcDocManager.h"
 #include "AcRxRuntime.h"
-#include "ComRuntime.h"
 #include "TempDir.h"
 #include "WinFile.h"
 
@@ -14,7 +13,6 @@ TEST(HostRuntime, RegistryHoldsTheDynamicLinker) {
   AcRxObject* entry = acrxSysRegistry()->at(L"DynamicLinker");
   ASSERT_NE(entry, nullptr);
   EXPECT_TRUE(entry->isA()->isDerivedFrom(AcRxDynamicLinker::desc()));
-  EXPECT_FALSE(AcRxObject::desc()->isDerivedFrom(AcRxDynamicLinker::desc()));
   EXPECT_EQ(acrxSysRegistry()->at(L"NoSuchEntry"), nullptr);
 }
 
@@ -33,14 +31,6 @@ TEST(HostRuntime, DocumentManagerTellsEachReactorOnce) {
   manager->fireDocumentToBeDestroyed(nullptr);
   EXPECT_EQ(reactor.calls, 1);
   EXPECT_EQ(manager->numReactors(), before);
-}
-
-TEST(HostRuntime, ComCallsAreCounted) {
-  platform::ResetComCounts();
-  EXPECT_EQ(CoInitialize(nullptr), S_OK);
-  CoUninitialize();
-  EXPECT_EQ(platform::CoInitializeCount(), 1);
-  EXPECT_EQ(platform::CoUninitializeCount(), 1);
 }
 
 TEST(WinFile, RemoveDeletesWritableFilesOnly) {

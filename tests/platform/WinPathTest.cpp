@@ -7,37 +7,21 @@ using platform::SplitPath;
 using platform::SplitPathResult;
 
 TEST(WinPath, SplitsDriveFolderNameAndExtension) {
-  SplitPathResult p;
-  ASSERT_TRUE(SplitPath(L"C:\\Net\\Area1.xml", p));
-  EXPECT_EQ(p.drive, L"C:");
-  EXPECT_EQ(p.dir, L"\\Net\\");
-  EXPECT_EQ(p.fname, L"Area1");
-  EXPECT_EQ(p.ext, L".xml");
-
-  ASSERT_TRUE(SplitPath(L"/home/eng/Vågå/Ledningsnett_ø.xml", p));
-  EXPECT_EQ(p.drive, L"");
-  EXPECT_EQ(p.dir, L"/home/eng/Vågå/");
-  EXPECT_EQ(p.fname, L"Ledningsnett_ø");
-  EXPECT_EQ(p.ext, L".xml");
-}
-
-TEST(WinPath, MixedSeparatorsAndDotsInFolders) {
-  SplitPathResult p;
-  ASSERT_TRUE(SplitPath(L"D:/a.b\\c/model", p));
-  EXPECT_EQ(p.drive, L"D:");
-  EXPECT_EQ(p.dir, L"/a.b\\c/");
-  EXPECT_EQ(p.fname, L"model");
-  EXPECT_EQ(p.ext, L"");
-}
-
-TEST(WinPath, OnlyTheLastPointStartsTheExtension) {
-  SplitPathResult p;
-  ASSERT_TRUE(SplitPath(L"net/Area1.SOSIExport.cfg", p));
-  EXPECT_EQ(p.fname, L"Area1.SOSIExport");
-  EXPECT_EQ(p.ext, L".cfg");
-  ASSERT_TRUE(SplitPath(L"Area1.xml", p));
-  EXPECT_EQ(p.dir, L"");
-  EXPECT_EQ(p.fname, L"Area1");
+  const struct {
+    const wchar_t *path, *drive, *dir, *fname, *ext;
+  } cases[] = {
+      {L"C:\\Net\\Area1.xml", L"C:", L"\\Net\\", L"Area1", L".xml"},
+      {L"/home/eng/Vågå/Ledningsnett_ø.xml", L"", L"/home/eng/Vågå/", L"Ledningsnett_ø", L".xml"},
+      {L"D:/a.b\\c/model", L"D:", L"/a.b\\c/", L"model", L""},
+      {L"net/Area1.SOSIExport.cfg", L"", L"net/", L"Area1.SOSIExport", L".cfg"},
+      {L"Area1.xml", L"", L"", L"Area1", L".xml"},
+  };
+  for (const auto& c : cases) {
+    SplitPathResult p;
+    ASSERT_TRUE(SplitPath(c.path, p));
+    EXPECT_EQ(p.drive + L"|" + p.dir + L"|" + p.fname + L"|" + p.ext,
+              std::wstring(c.drive) + L"|" + c.dir + L"|" + c.fname + L"|" + c.ext);
+  }
 }
 
 TEST(WinPath, PartsLongerThanTheirBuffersFail) {

@@ -64,7 +64,6 @@ TEST(CTracePathMap, SelectedPathsAreDrawnThickAndColouredTheOthersGrey) {
   const QPointF unselected = map.widget.MapToWidget(597100, 6650000);
   EXPECT_FALSE(IsGrey(ColourAt(image, selected)));
   EXPECT_TRUE(IsGrey(ColourAt(image, unselected)));
-  EXPECT_NE(ColourAt(image, selected), ColourAt(image, unselected));
   EXPECT_GT(Thickness(image, selected), Thickness(image, unselected));
 }
 
