@@ -10,11 +10,12 @@ constexpr std::string_view kLineEnd = "\r\n";
 // The block is handed on once it holds this much.
 constexpr std::size_t kBlockBytes = 1 << 20;
 
-// What a byte of a value is to SOSI, looked up once for each byte.
-enum ByteKind : unsigned char { kPlain, kControl, kQuoted };
+// What a byte of a value is to SOSI, looked up once for each byte; the
+// kinds are bits, so that those of a whole value are gathered by "or".
+enum ByteKind : unsigned char { kPlain = 0, kControl = 1, kQuoted = 2 };
 
 constexpr auto kByteKinds = [] {
-  std::array<ByteKind, 256> kinds{};
+  std::array<unsigned char, 256> kinds{};
   for (std::size_t byte = 0; byte < kinds.size(); ++byte) {
     if (byte < 0x20 || (byte >= 0x7F && byte <= 0x9F)) kinds[byte] = kControl;
   }
@@ -30,14 +31,14 @@ constexpr std::size_t QuotedRoom(std::size_t size) { return 2 * size + 2; }
 // Makes the `size` encoded bytes at `token` one SOSI token in place, where
 // there is QuotedRoom(size); gives its new size.
 std::size_t QuoteToken(char* token, std::size_t size) {
+  unsigned kinds = size == 0 || StartsSpecial(token[0]) ? kQuoted : kPlain;
+  for (const char* at = token; at != token + size; ++at) kinds |= kByteKinds[static_cast<unsigned char>(*at)];
+  if (kinds == kPlain) return size;
   // Control characters become blanks, which need quotes too.
-  bool quote = size == 0 || StartsSpecial(token[0]);
-  for (char* at = token; at != token + size; ++at) {
-    const ByteKind kind = kByteKinds[static_cast<unsigned char>(*at)];
-    if (kind == kControl) *at = ' ';
-    quote = quote || kind != kPlain;
+  if ((kinds & kControl) != 0) {
+    const auto isControl = [](char c) { return kByteKinds[static_cast<unsigned char>(c)] == kControl; };
+    std::replace_if(token, token + size, isControl, ' ');
   }
-  if (!quote) return size;
   const auto quotes = static_cast<std::size_t>(std::count(token, token + size, '"'));
   const std::size_t quotedSize = size + quotes + 2;
   // From the back, so that every byte is read before its place is written.
