@@ -1,5 +1,6 @@
 #include "WsModelStreamReader.h"
 
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
@@ -39,9 +40,18 @@ Step Past(std::string_view text, std::size_t from, std::string_view terminator) 
   return at == npos ? kNeedMore : Step{Found::Item, at + terminator.size()};
 }
 
+// The characters that a start tag is scanned for: its end, a quote, and a '<'
+// that no tag may hold. One table look-up per character, not four tests.
+constexpr auto kInTagStops = [] {
+  std::array<bool, 256> stops{};
+  for (const unsigned char c : {'"', '\'', '>', '<'}) stops[c] = true;
+  return stops;
+}();
+
 // A start tag at `at`: past its '>', quoted values skipped.
 Step StartTag(std::string_view text, std::size_t at, bool& empty) {
   for (std::size_t i = at + 1; i < text.size(); ++i) {
+    if (!kInTagStops[static_cast<unsigned char>(text[i])]) continue;
     const char c = text[i];
     if (c == '"' || c == '\'') {
       i = text.find(c, i + 1);
