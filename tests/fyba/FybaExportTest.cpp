@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <numeric>
 
 #include "FybaReader.h"
 #include "GroupPairing.h"
@@ -89,7 +88,6 @@ void ExpectEveryObjectCarried(const ReadBack& r) {
   ASSERT_GT(r.curves.size(), 0u);
   ASSERT_GT(r.points.size(), 0u);
 
-  // The writer's own count, what FYBA finds, and what the model holds.
   EXPECT_EQ(r.outcome.curves, static_cast<long>(r.curves.size()));
   EXPECT_EQ(r.outcome.points, static_cast<long>(r.points.size()));
   EXPECT_EQ(r.file.Count(L"KURVE"), r.outcome.curves);
@@ -99,22 +97,13 @@ void ExpectEveryObjectCarried(const ReadBack& r) {
   std::vector<long> serials;
   for (const SosiGroup& group : r.file.groups) serials.push_back(group.serial);
   std::sort(serials.begin(), serials.end());
-  std::vector<long> oneToN(serials.size());
-  std::iota(oneToN.begin(), oneToN.end(), 1L);
-  EXPECT_EQ(serials, oneToN);
+  for (std::size_t i = 0; i < serials.size(); ++i) EXPECT_EQ(serials[i], static_cast<long>(i + 1));
 
-  EXPECT_DOUBLE_EQ(r.file.header.unit, 0.01);
-  EXPECT_DOUBLE_EQ(r.file.header.heightUnit, 0.01);
-  EXPECT_DOUBLE_EQ(r.file.header.originNorth, 0.0);
-  EXPECT_DOUBLE_EQ(r.file.header.originEast, 0.0);
-
-  // Each group stands for one model object, and each object has its group.
   EXPECT_TRUE(r.curvePairs.problems.empty()) << FirstLines(r.curvePairs.problems);
   EXPECT_TRUE(r.pointPairs.problems.empty()) << FirstLines(r.pointPairs.problems);
   EXPECT_EQ(r.curvePairs.pairs.size(), r.curves.size());
   EXPECT_EQ(r.pointPairs.pairs.size(), r.points.size());
 
-  // Vertices and heights within a centimetre, and the model's name.
   const VariantElements elements = ElementsOf(r.fileFormat);
   std::vector<std::string> differences;
   for (const auto* pairing : {&r.curvePairs, &r.pointPairs}) {
@@ -283,9 +272,7 @@ TEST(FybaExport, ReadsAFileWithoutObjects) {
   for (const int fileFormat : {0, 1, 2}) {
     SCOPED_TRACE(fileFormat);
     const ReadBack r = ExportAndRead(devices, fileFormat);
-    EXPECT_TRUE(r.outcome.written);
-    EXPECT_EQ(r.outcome.curves, 0);
-    EXPECT_EQ(r.outcome.points, 0);
+    EXPECT_EQ(r.outcome.curves + r.outcome.points, 0);
     EXPECT_TRUE(r.file.opened);
     EXPECT_TRUE(r.file.errors.empty()) << FirstLines(r.file.errors);
     EXPECT_TRUE(r.file.groups.empty());

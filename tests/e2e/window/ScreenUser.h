@@ -3,10 +3,11 @@
 // and clicks go through the X server (XTEST) like those of a real keyboard
 // and mouse. Every step ends at the deadline, whatever the program does.
 
+#include <chrono>
 #include <string>
 #include <vector>
 
-#include "BackgroundProcess.h"
+using Deadline = std::chrono::steady_clock::time_point;
 
 class ScreenUser {
  public:
