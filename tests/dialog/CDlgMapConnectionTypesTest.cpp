@@ -12,8 +12,7 @@ void OpenPointPage(CSosiExportPropertySheet& sheet) { OpenPage(sheet, 2); }
 }  // namespace
 
 TEST(CDlgMapConnectionTypes, GislineShowsTwoMappingColumnsAndNoLowerControls) {
-  PreparedSheet prepared(SettingsFor(1));
-  auto& sheet = prepared.sheet;
+  PreparedSheet sheet(SettingsFor(1));
   OpenPointPage(sheet);
   auto& grid = Control<CPipeTypesGrid>(sheet, "ConnectionTypesPage", "MappingGrid");
   EXPECT_EQ(grid.GetColCount(), 2);
@@ -26,8 +25,7 @@ TEST(CDlgMapConnectionTypes, GislineShowsTwoMappingColumnsAndNoLowerControls) {
 }
 
 TEST(CDlgMapConnectionTypes, AGroupWithoutTheFallbackGivesItsFirstEntry) {
-  PreparedSheet prepared(SettingsFor(2));
-  auto& sheet = prepared.sheet;
+  PreparedSheet sheet(SettingsFor(2));
   OpenPointPage(sheet);
   auto& z = Control<QComboBox>(sheet, "ConnectionTypesPage", "QualityZCombo");
   EXPECT_TRUE(z.isVisible());
@@ -39,8 +37,7 @@ TEST(CDlgMapConnectionTypes, AGroupWithoutTheFallbackGivesItsFirstEntry) {
 TEST(CDlgMapConnectionTypes, AStoredQualityStaysSelectedAcrossAVariantChange) {
   SOSIMapperData settings = SettingsFor(2);
   settings.GeometryQualityXY = L"15: Antatt/estimert";
-  PreparedSheet prepared(settings);
-  auto& sheet = prepared.sheet;
+  PreparedSheet sheet(settings);
   OpenPointPage(sheet);
   sheet.ChangeFileFormat(1);
   sheet.ChangeFileFormat(2);

@@ -27,8 +27,7 @@ CPipeTypesGrid& OpenMaterialsPage(CSosiExportPropertySheet& sheet) {
 }  // namespace
 
 TEST(CDlgMapPipeMaterials, OkStoresTheShownRowsAndAnEmptiedStandard) {
-  PreparedSheet prepared(MaterialSettings());
-  auto& sheet = prepared.sheet;
+  PreparedSheet sheet(MaterialSettings());
   sheet.SetMaterialModelValues({{L"", L"X"}});
   CPipeTypesGrid& grid = OpenMaterialsPage(sheet);
   EXPECT_EQ(grid.GetRowCount(), 3);
@@ -42,8 +41,7 @@ TEST(CDlgMapPipeMaterials, OkStoresTheShownRowsAndAnEmptiedStandard) {
 
 TEST(CDlgMapPipeMaterials, EditsAreLostWhenThePageLeavesTheSheetAndAnUnopenedPageKeepsAll) {
   const SOSIMapperData settings = MaterialSettings();
-  PreparedSheet prepared(settings);
-  auto& sheet = prepared.sheet;
+  PreparedSheet sheet(settings);
   CPipeTypesGrid& grid = OpenMaterialsPage(sheet);
   grid.model()->setData(grid.model()->index(0, 1), QStringLiteral("BET: Betong"));
   OpenPage(sheet, 0);

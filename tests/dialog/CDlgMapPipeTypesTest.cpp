@@ -9,8 +9,7 @@
 #include "DialogTestSupport.h"
 
 TEST(CDlgMapPipeTypes, GislineShowsTwoMappingColumnsAndNoStatusYetResolvesIt) {
-  PreparedSheet prepared(SettingsFor(1));
-  auto& sheet = prepared.sheet;
+  PreparedSheet sheet(SettingsFor(1));
   OpenPage(sheet, 1);
   auto& grid = Control<CPipeTypesGrid>(sheet, "PipeTypesPage", "MappingGrid");
   EXPECT_EQ(grid.GetColCount(), 2);
@@ -24,8 +23,7 @@ TEST(CDlgMapPipeTypes, GislineShowsTwoMappingColumnsAndNoStatusYetResolvesIt) {
 TEST(CDlgMapPipeTypes, ALowerCaseStatusKeepsItsSpellingUntilThePageShowsIt) {
   SOSIMapperData settings = SettingsFor(2);
   settings.StatusPipe = L"p: prosjektert";
-  PreparedSheet prepared(settings);
-  auto& sheet = prepared.sheet;
+  PreparedSheet sheet(settings);
   ShowSheet(sheet);
   EXPECT_EQ(sheet.GetPipeTypesPage().GetStatusPipe(), L"p: prosjektert");
   OpenPage(sheet, 1);
@@ -37,8 +35,7 @@ TEST(CDlgMapPipeTypes, ALowerCaseStatusKeepsItsSpellingUntilThePageShowsIt) {
 }
 
 TEST(CDlgMapPipeTypes, ATypedStatusIsStoredAsTypedUntilItIsResolvedAgain) {
-  PreparedSheet prepared(SettingsFor(2));
-  auto& sheet = prepared.sheet;
+  PreparedSheet sheet(SettingsFor(2));
   OpenPage(sheet, 1);
   auto& status = Control<QComboBox>(sheet, "PipeTypesPage", "StatusCombo");
   status.lineEdit()->selectAll();
@@ -51,8 +48,7 @@ TEST(CDlgMapPipeTypes, ATypedStatusIsStoredAsTypedUntilItIsResolvedAgain) {
 }
 
 TEST(CDlgMapPipeTypes, GeminiOffersFourCodeColumnsFromItsOwnLists) {
-  PreparedSheet prepared(SettingsFor(2));
-  auto& sheet = prepared.sheet;
+  PreparedSheet sheet(SettingsFor(2));
   OpenPage(sheet, 1);
   auto& grid = Control<CPipeTypesGrid>(sheet, "PipeTypesPage", "MappingGrid");
   EXPECT_EQ(grid.GetColCount(), 4);

@@ -21,8 +21,7 @@ TEST(CDlgMapTypes, StoringKeepsExactlyTheRowsShownForTheCurrentVariant) {
   settings.PipeTypes[1] = {{L"VL 110 PE", kVl}, {L"Fjernet ledning", kVl}, {L"SP 160 PVC", CWsFeature(L"XX", L"Ukjent")}};
   settings.PipeTypes[2] = {{L"Fjernet ledning", kSp}};
   settings.PipeMethod[1] = {{L"VL 110 PE", CWsFeature(L"SV", L"Sveiset")}};
-  PreparedSheet prepared(settings);
-  auto& sheet = prepared.sheet;
+  PreparedSheet sheet(settings);
   CPipeTypesGrid& grid = OpenPipeTypesPage(sheet);
   EXPECT_EQ(grid.GetCellText(1, 1), L"");
   EXPECT_EQ(grid.GetCellChoices(1, 1),

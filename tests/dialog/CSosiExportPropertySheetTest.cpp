@@ -71,8 +71,7 @@ TEST(CSosiExportPropertySheet, PickingTheGeminiEntryAddsTheMaterialsPageAndAnoth
 
 TEST(CSosiExportPropertySheet, GridEntriesSurviveSwitchingTheVariantAndBack) {
   SOSIMapperData settings = SettingsFor(1);
-  PreparedSheet prepared(settings);
-  auto& sheet = prepared.sheet;
+  PreparedSheet sheet(settings);
   ShowSheet(sheet);
   OpenPage(sheet, 1);
   auto& grid = Control<CPipeTypesGrid>(sheet, "PipeTypesPage", "MappingGrid");
@@ -99,14 +98,13 @@ TEST(CSosiExportPropertySheet, OkWaitsForAStoredFileNameAndBrowsingGivesOneAtThe
   Watchdog watchdog;
   SOSIMapperData settings = SettingsFor(1);
   settings.FileName.clear();
-  PreparedSheet prepared(settings);
-  auto& sheet = prepared.sheet;
+  PreparedSheet sheet(settings);
   ShowSheet(sheet);
   EXPECT_FALSE(OkButton(sheet).isEnabled());
   sheet.accept();
   EXPECT_TRUE(sheet.isVisible());
 
-  const QString chosen = QString::fromStdString((prepared.config.Root() / "Vågå.sos").string());
+  const QString chosen = QString::fromStdString((sheet.Root() / "Vågå.sos").string());
   ScriptedDialogs scripts;
   scripts.Then("SosiFileDialog", [&](QDialog& d) { return platform::AnswerFileDialog(d, {chosen}); });
   Control<QPushButton>(sheet, "HeaderPage", "BrowseButton").click();
@@ -121,8 +119,7 @@ TEST(CSosiExportPropertySheet, CancelLeavesTheSettingsAsTheyWere) {
   SOSIMapperData settings = SettingsFor(1);
   settings.PipeTypes[1] = Table({{L"VL 110 PE", CWsFeature(L"VL", L"Vannledning", 1)}});
   const SOSIMapperData before = settings;
-  PreparedSheet prepared(settings);
-  auto& sheet = prepared.sheet;
+  PreparedSheet sheet(settings);
 
   ScriptedDialogs scripts;
   scripts.Then("SosiExportSheet", [](QDialog& d) {
@@ -142,8 +139,7 @@ TEST(CSosiExportPropertySheet, OkWithoutVisitingThePointPageGivesItsTablesBackAn
   SOSIMapperData settings = SettingsFor(1);
   settings.ConnectionTypes[1] = Table({{L"Gammel kum", CWsFeature(L"KUM", L"Kum")}});
   settings.ConnectionUsage[2] = Table({{L"Hydrant", CWsFeature(L"K", L"Kommunal")}});
-  PreparedSheet prepared(settings);
-  auto& sheet = prepared.sheet;
+  PreparedSheet sheet(settings);
 
   ScriptedDialogs scripts;
   scripts.Then("SosiExportSheet", [](QDialog& d) {

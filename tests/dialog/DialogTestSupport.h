@@ -47,11 +47,11 @@ SOSIMapperData SettingsFor(int fileFormat);
 // model values (three pipe types, two point types, three materials).
 void Prepare(CSosiExportPropertySheet& sheet, const TestConfig& config, const SOSIMapperData& settings);
 
-// A sheet prepared with the test configuration.
-struct PreparedSheet {
-  explicit PreparedSheet(const SOSIMapperData& settings) { Prepare(sheet, config, settings); }
-  TestConfig config;
-  CSosiExportPropertySheet sheet{L"SOSI Eksport", nullptr, 0};
+// A sheet prepared with a test configuration of its own.
+struct PreparedSheet : TestConfig, CSosiExportPropertySheet {
+  explicit PreparedSheet(const SOSIMapperData& settings) : CSosiExportPropertySheet(L"SOSI Eksport", nullptr, 0) {
+    Prepare(*this, *this, settings);
+  }
 };
 
 template <typename T>

@@ -27,8 +27,7 @@ QLineEdit& HeaderBox(const CSosiExportPropertySheet& sheet, const char* name) {
 TEST(DlgSOSIHeader, GeminiSelectsTheThirdEntryAndHidesStatusWhichIsStillResolved) {
   SOSIMapperData settings = SettingsFor(2);
   settings.Status = L"n: nedlagt";
-  PreparedSheet prepared(settings);
-  auto& sheet = prepared.sheet;
+  PreparedSheet sheet(settings);
   ShowSheet(sheet);
   EXPECT_EQ(HeaderCombo(sheet, "FileFormatCombo").currentText(), QStringLiteral("SOSI, Gemini VA"));
   EXPECT_FALSE(HeaderCombo(sheet, "StatusCombo").isVisible());
@@ -42,8 +41,7 @@ TEST(DlgSOSIHeader, GeminiSelectsTheThirdEntryAndHidesStatusWhichIsStillResolved
 }
 
 TEST(DlgSOSIHeader, EmptyStatusBecomesTheLastEntryAndEmptyNetLevelTheFirst) {
-  PreparedSheet prepared(SettingsFor(1));
-  auto& sheet = prepared.sheet;
+  PreparedSheet sheet(SettingsFor(1));
   ShowSheet(sheet);
   EXPECT_EQ(HeaderCombo(sheet, "StatusCombo").currentText(), QStringLiteral("W: Planlagt prosjektert"));
   EXPECT_EQ(HeaderCombo(sheet, "NetLevelCombo").currentText(), QStringLiteral("H: Hovednett"));
@@ -51,8 +49,7 @@ TEST(DlgSOSIHeader, EmptyStatusBecomesTheLastEntryAndEmptyNetLevelTheFirst) {
 }
 
 TEST(DlgSOSIHeader, NetLevelFollowsPicksButNotTyping) {
-  PreparedSheet prepared(SettingsFor(1));
-  auto& sheet = prepared.sheet;
+  PreparedSheet sheet(SettingsFor(1));
   ShowSheet(sheet);
   QComboBox& netLevel = HeaderCombo(sheet, "NetLevelCombo");
   QTest::keyClick(&netLevel, Qt::Key_Down);
@@ -64,8 +61,7 @@ TEST(DlgSOSIHeader, NetLevelFollowsPicksButNotTyping) {
 
 TEST(DlgSOSIHeader, CancelledBrowsingKeepsTheFileNameAndWhatWasTyped) {
   Watchdog watchdog;
-  PreparedSheet prepared(SettingsFor(1));
-  auto& sheet = prepared.sheet;
+  PreparedSheet sheet(SettingsFor(1));
   ShowSheet(sheet);
   HeaderBox(sheet, "OwnerEdit").setText(QStringLiteral("Vågå kommune"));
   QString initial;
@@ -83,8 +79,7 @@ TEST(DlgSOSIHeader, CancelledBrowsingKeepsTheFileNameAndWhatWasTyped) {
 TEST(DlgSOSIHeader, ATypedFileNameCountsOnceThePageIsLeft) {
   SOSIMapperData settings = SettingsFor(1);
   settings.FileName.clear();
-  PreparedSheet prepared(settings);
-  auto& sheet = prepared.sheet;
+  PreparedSheet sheet(settings);
   ShowSheet(sheet);
   QTest::keyClicks(&HeaderBox(sheet, "FileNameEdit"), "/tmp/Vannledning.sos");
   ProcessIdle();
@@ -109,8 +104,7 @@ TEST(DlgSOSIHeader, AValueBeyondTheCatalogueSelectsNothing) {
 }
 
 TEST(DlgSOSIHeader, BatchAnswersTypeAndPickAsAUserWould) {
-  PreparedSheet prepared(SettingsFor(1));
-  auto& sheet = prepared.sheet;
+  PreparedSheet sheet(SettingsFor(1));
   DlgSOSIHeader& header = sheet.GetHeaderPage();
   EXPECT_TRUE(header.EnterText("Producer", L"Norconsult"));
   EXPECT_FALSE(header.PickFileFormat(2));

@@ -25,11 +25,6 @@ namespace {
 
 class KeyValuePairXml : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_EQ(document.Create(), kXmlOk);
-    root = document.createElement("R");
-    document.appendChild(root);
-  }
   // Parses `xml` and gives its document element.
   XmlElement Parse(const std::string& xml) {
     EXPECT_EQ(document.Create(), kXmlOk);
@@ -40,7 +35,6 @@ class KeyValuePairXml : public ::testing::Test {
 
   TempDir dir;
   XmlDocument document;
-  XmlElement root;
 };
 
 // Itanium C++ ABI: a pointer to a virtual member function holds 1 + its byte
@@ -57,16 +51,6 @@ ptrdiff_t VirtualSlot(Member member) {
 TEST(KeyValuePair, OperationsTakeTheFirstTwoVirtualSlots) {
   EXPECT_EQ(VirtualSlot(&KeyValuePair::WriteElement), 0);
   EXPECT_EQ(VirtualSlot(&KeyValuePair::ReadElement), 1);
-}
-
-TEST_F(KeyValuePairXml, WriteElementAppendsKeyThenTheFeature) {
-  KeyValuePair(L"Vann \"A\"", CWsFeature(L"VL", L"Vannledning", 0)).WriteElement(document, root);
-  KeyValuePair(L"Tom", CWsFeature(L"", L"ignored", 3)).WriteElement(document, root);
-  KeyValuePair(L"Uten gruppe", CWsFeature(L"SP", L"")).WriteElement(document, root);
-  EXPECT_EQ(document.ToUtf8String(),
-            "<R><KeyValuePair Key=\"Vann &quot;A&quot;\" Name=\"VL\" Description=\"Vannledning\" Group=\"0\"/>"
-            "<KeyValuePair Key=\"Tom\"/>"
-            "<KeyValuePair Key=\"Uten gruppe\" Name=\"SP\" Description=\"\"/></R>");
 }
 
 TEST_F(KeyValuePairXml, ReadElementKeepsThePreviousKeyButNeverThePreviousFeature) {
