@@ -1,8 +1,34 @@
+#include <algorithm>
 #include <set>
+#include <unordered_set>
 
 #include "LmWSModel.h"
 #include "LmWsSosiExportUI.h"
 #include "ModelCasts.h"
+
+namespace {
+
+// A model keeps one copy of each distinct text, so that a city's hundred
+// thousand pipes are sorted out by the addresses of their texts, and only
+// the few distinct texts are compared.
+struct TextPairHash {
+  std::size_t operator()(const std::pair<const std::wstring*, const std::wstring*>& texts) const {
+    const std::hash<const std::wstring*> hash;
+    return hash(texts.first) * 31 + hash(texts.second);
+  }
+};
+
+std::vector<std::wstring> SortedTexts(const std::unordered_set<const std::wstring*>& met) {
+  std::vector<std::wstring> texts;
+  texts.reserve(met.size());
+  for (const std::wstring* text : met) texts.push_back(*text);
+  std::sort(texts.begin(), texts.end());
+  // Equal texts of two models' devices in one set have two addresses.
+  texts.erase(std::unique(texts.begin(), texts.end()), texts.end());
+  return texts;
+}
+
+}  // namespace
 
 void LmWsSosiExportUI::CollectModelValues(const LwdDeviceSet* deviceSet, std::vector<std::wstring>& pipeNames,
                                           std::vector<std::wstring>& typeNames,
@@ -11,19 +37,21 @@ void LmWsSosiExportUI::CollectModelValues(const LwdDeviceSet* deviceSet, std::ve
   typeNames.clear();
   materials.clear();
   if (deviceSet == nullptr) return;
-  std::set<std::wstring> names;
-  std::set<std::wstring> types;
+  std::unordered_set<const std::wstring*> names;
+  std::unordered_set<const std::wstring*> types;
+  std::unordered_set<std::pair<const std::wstring*, const std::wstring*>, TextPairHash> materialTextsMet;
   std::set<std::pair<std::wstring, std::wstring>> materialsMet;
   for (int i = 0; i < deviceSet->numDevices(); ++i) {
     const LwdDevice* device = deviceSet->getDevice(i);
     if (const LwdPipe* pipe = AsPipe(device)) {
-      names.insert(pipe->getName());
+      names.insert(&pipe->getName());
+      if (!materialTextsMet.insert({&pipe->getMaterial(), &pipe->getShortMaterial()}).second) continue;
       std::pair<std::wstring, std::wstring> material(pipe->getMaterial(), pipe->getShortMaterial());
       if (materialsMet.insert(material).second) materials.push_back(std::move(material));
     } else if (const LwdDevicePointObject* pointObject = AsMappedPointObject(device)) {
-      types.insert(pointObject->getType());
+      types.insert(&pointObject->getType());
     }
   }
-  pipeNames.assign(names.begin(), names.end());
-  typeNames.assign(types.begin(), types.end());
+  pipeNames = SortedTexts(names);
+  typeNames = SortedTexts(types);
 }

@@ -50,3 +50,19 @@ TEST(CollectModelValues, AModelWithoutPipesGivesNoNamesOrMaterials) {
   EXPECT_TRUE(materials.empty());
   EXPECT_EQ(types, (std::vector<std::wstring>{L"Sandfang"}));
 }
+
+TEST(CollectModelValues, EqualTextsOfTwoModelsInOneSetAreCollectedOnce) {
+  WsModelStore first;
+  WsModelStore second;
+  LwdDeviceSet devices;
+  devices.addDevice(first.AddPipe(1, L"SP 160 PVC", L"SP", L"PVC", L"PVC"));
+  devices.addDevice(second.AddPipe(1, L"SP 160 PVC", L"SP", L"PVC", L"PVC"));
+  devices.addDevice(first.AddPointObject(kClassManhole, 2, L"-SK01", L"Kum 1200", nullptr));
+  devices.addDevice(second.AddPointObject(kClassValve, 2, L"V1", L"Kum 1200", nullptr));
+  std::vector<std::wstring> names, types;
+  std::vector<std::pair<std::wstring, std::wstring>> materials;
+  LmWsSosiExportUI().CollectModelValues(&devices, names, types, materials);
+  EXPECT_EQ(names, std::vector<std::wstring>{L"SP 160 PVC"});
+  EXPECT_EQ(types, std::vector<std::wstring>{L"Kum 1200"});
+  EXPECT_EQ(materials, (std::vector<std::pair<std::wstring, std::wstring>>{{L"PVC", L"PVC"}}));
+}
