@@ -96,29 +96,16 @@ TEST(SOSIFeatureGroupData, SwitchingVariantsNeverKeepsListsOfTheEarlierFile) {
   EXPECT_TRUE(holder.NetworkLevelFeatures().empty());
 }
 
-TEST(SOSIFeatureGroupData, IncompleteFeaturesAreLeftOutAndDuplicatesKept) {
+TEST(SOSIFeatureGroupData, IncompleteFeaturesAndBrokenGroupsAreLeftOutAndDuplicatesKept) {
   const SOSIFeatureGroupData holder = Read(
       "<NetworkLevelFeatures><Feature Name='H' Description='Hovednett'/><Feature Name='S'/>"
       "<Feature Description='Fordelingsnett'/><Feature Name='H' Description='Hovednett (gammel)'/>"
+      "<Feature Name='D' Description='Drift' Group='x'/>"
       "<Group><Feature Name='X' Description='nested'/></Group></NetworkLevelFeatures>"
-      "<PipeTypeFeatures><Feature Name='SP'/><Feature Name='OV' Description=''/></PipeTypeFeatures>");
+      "<PipeTypeFeatures><Feature Name='SP'/><Feature Name='OV' Description='' Group=' 4 '/>"
+      "<Feature Name='SP' Description='Spillvannsledning' Group='to'/></PipeTypeFeatures>");
   EXPECT_EQ(holder.NetworkLevelFeatures(), (FeatureTextList{L"H: Hovednett", L"H: Hovednett (gammel)"}));
-  ASSERT_EQ(holder.PipeTypeFeatures().size(), 1u);
-  EXPECT_EQ(holder.PipeTypeFeatures()[0], CWsFeature(L"OV", L""));
-}
-
-TEST(SOSIFeatureGroupData, GroupThatIsNotANumberSkipsOnlyThatFeature) {
-  const SOSIFeatureGroupData holder = Read(
-      "<PipeTypeFeatures><Feature Name='VL' Description='Vannledning' Group='1'/>"
-      "<Feature Name='SP' Description='Spillvannsledning' Group='to'/>"
-      "<Feature Name='OV' Description='Overvannsledning' Group=' 4 '/></PipeTypeFeatures>"
-      "<PipeStatusFeatures><Feature Name='D' Description='Drift' Group='x'/><Feature Name='P' Description='Prosjektert'/>"
-      "</PipeStatusFeatures>"
-      "<GeometryQualityZFeatures><Feature Name='96' Description='GNSS RTK'/></GeometryQualityZFeatures>");
-  EXPECT_EQ(holder.PipeTypeFeatures(),
-            (FeatureList{CWsFeature(L"VL", L"Vannledning", 1), CWsFeature(L"OV", L"Overvannsledning", 4)}));
-  EXPECT_EQ(holder.PipeStatusFeatures(), FeatureTextList{L"P: Prosjektert"});
-  EXPECT_EQ(holder.GeometryQualityZFeatures(), FeatureTextList{L"96: GNSS RTK"});
+  EXPECT_EQ(holder.PipeTypeFeatures(), FeatureList{CWsFeature(L"OV", L"", 4)});
 }
 
 TEST(SOSIFeatureGroupData, UnusableFileLeavesEveryListEmpty) {

@@ -28,25 +28,10 @@ SOSIFeatureGroupData GroupsFor(int fileFormat) {
 using FeatureListGetter = const FeatureList& (SOSIFeatureGroupData::*)() const;
 using TextListGetter = const FeatureTextList& (SOSIFeatureGroupData::*)() const;
 
-const std::pair<const char*, FeatureListGetter> kFeatureLists[] = {
-    {"PipeTypeFeatures", &SOSIFeatureGroupData::PipeTypeFeatures},
-    {"PipeUsageFeatures", &SOSIFeatureGroupData::PipeUsageFeatures},
-    {"PipeMethodFeatures", &SOSIFeatureGroupData::PipeMethodFeatures},
-    {"PipeSupplyFeatures", &SOSIFeatureGroupData::PipeSupplyFeatures},
-    {"ConnectionTypeFeatures", &SOSIFeatureGroupData::ConnectionTypeFeatures},
-    {"ConnectionUsageFeatures", &SOSIFeatureGroupData::ConnectionUsageFeatures},
-    {"ConnectionMethodFeatures", &SOSIFeatureGroupData::ConnectionMethodFeatures},
-    {"PipeMaterialFeatures", &SOSIFeatureGroupData::PipeMaterialFeatures},
-    {"PipeMaterialProductStandardFeatures", &SOSIFeatureGroupData::PipeMaterialProductStandardFeatures},
-};
-
-const std::pair<const char*, TextListGetter> kTextLists[] = {
-    {"NetworkLevelFeatures", &SOSIFeatureGroupData::NetworkLevelFeatures},
-    {"SosiStatusFeatures", &SOSIFeatureGroupData::SosiStatusFeatures},
-    {"PipeStatusFeatures", &SOSIFeatureGroupData::PipeStatusFeatures},
-    {"ConnectionStatusFeatures", &SOSIFeatureGroupData::ConnectionStatusFeatures},
-    {"GeometryQualityXYFeatures", &SOSIFeatureGroupData::GeometryQualityXYFeatures},
-    {"GeometryQualityZFeatures", &SOSIFeatureGroupData::GeometryQualityZFeatures},
+const TextListGetter kTextLists[] = {
+    &SOSIFeatureGroupData::NetworkLevelFeatures,     &SOSIFeatureGroupData::SosiStatusFeatures,
+    &SOSIFeatureGroupData::PipeStatusFeatures,       &SOSIFeatureGroupData::ConnectionStatusFeatures,
+    &SOSIFeatureGroupData::GeometryQualityXYFeatures, &SOSIFeatureGroupData::GeometryQualityZFeatures,
 };
 
 // Each settings table beside the list its grid column offers.
@@ -84,20 +69,21 @@ TEST(ShippedConfiguration, CatalogueHasThreeVariantsWithGeminiAtPosition2) {
 
 TEST(ShippedConfiguration, BothFeatureGroupFilesFillEveryListWithDistinctCodes) {
   for (int fileFormat : {1, 2}) {
+    SCOPED_TRACE(fileFormat);
     const SOSIFeatureGroupData groups = GroupsFor(fileFormat);
-    for (const auto& [name, list] : kFeatureLists) {
+    for (const auto& [table, list] : kTablesAndLists) {
       const FeatureList& features = (groups.*list)();
-      EXPECT_FALSE(features.empty()) << name << " for file format " << fileFormat;
+      EXPECT_FALSE(features.empty());
       std::set<std::wstring> codes;
       for (const CWsFeature& feature : features) {
-        EXPECT_TRUE(codes.insert(feature.Feature()).second) << name << " repeats " << platform::ToUtf8(feature.Feature());
+        EXPECT_TRUE(codes.insert(feature.Feature()).second) << "repeated " << platform::ToUtf8(feature.Feature());
         EXPECT_FALSE(feature.Description().empty());
       }
     }
-    for (const auto& [name, list] : kTextLists) {
+    for (const TextListGetter list : kTextLists) {
       const FeatureTextList& entries = (groups.*list)();
-      EXPECT_FALSE(entries.empty()) << name << " for file format " << fileFormat;
-      EXPECT_EQ(std::set<std::wstring>(entries.begin(), entries.end()).size(), entries.size()) << name;
+      EXPECT_FALSE(entries.empty());
+      EXPECT_EQ(std::set<std::wstring>(entries.begin(), entries.end()).size(), entries.size());
     }
   }
 }

@@ -50,15 +50,6 @@ std::wstring GroupName(const std::wstring& line) {
 
 SosiFileHeader ReadHeader() {
   SosiFileHeader header;
-  unsigned short mask = LC_TR_ALLT;
-  LC_TRANSPAR transpar{};
-  if (LC_GetTransEx(&mask, &transpar) == UT_TRUE) {
-    header.coordinateSystem = transpar.sKoordsys;
-    header.originNorth = transpar.Origo.dNord;
-    header.originEast = transpar.Origo.dAust;
-    header.unit = transpar.dEnhet;
-    header.heightUnit = transpar.dEnhet_h;
-  }
   LC_GetOmr(&header.minEast, &header.minNorth, &header.maxEast, &header.maxNorth);
   return header;
 }

@@ -34,13 +34,8 @@ struct SosiGroup {
   std::optional<std::wstring> Value(std::wstring_view element) const;
 };
 
+// ..OMRÅDE in metres.
 struct SosiFileHeader {
-  int coordinateSystem = 0;
-  double originNorth = 0.0;
-  double originEast = 0.0;
-  double unit = 0.0;
-  double heightUnit = 0.0;
-  // ..OMRÅDE in metres.
   double minNorth = 0.0;
   double minEast = 0.0;
   double maxNorth = 0.0;
