@@ -3,8 +3,9 @@
 // plain LwdDevice objects of their class; pipes, segments and point objects
 // are subclasses.
 //
-// Texts are shared: a model keeps one copy of each distinct text (types and
-// materials repeat across thousands of devices), and devices point at it.
+// Texts are shared: a model keeps one copy of each distinct type, material and
+// pipe name (they repeat across thousands of devices), and devices point at
+// it. The names of point objects, nearly all distinct, are one per object.
 
 #include <string>
 

@@ -6,6 +6,8 @@ WsModelStore::~WsModelStore() = default;
 
 const std::wstring* WsModelStore::Text(std::wstring_view text) { return texts_.Intern(text); }
 
+const std::wstring* WsModelStore::OwnText(std::wstring text) { return &ownTexts_.emplace_back(std::move(text)); }
+
 LwdPipe* WsModelStore::AddPipe(int id, std::wstring_view name, std::wstring_view type, std::wstring_view material,
                                std::wstring_view shortMaterial) {
   return AddPipe(id, Text(name), Text(type), Text(material), Text(shortMaterial));

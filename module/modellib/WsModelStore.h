@@ -3,7 +3,7 @@
 // texts and links. The model file reader fills a store; LmWSMapper hands it
 // to the sets it makes, which share it, so the objects live as long as any of
 // those sets. Objects are stored by value in deques (stable addresses, no
-// allocation per object) and texts once each.
+// allocation per object), and texts that repeat once each.
 //
 // Tests and tools may build a model in code with the Add/Set/Link operations
 // and map it like a loaded one. Each object is wired once: a segment's ends,
@@ -39,6 +39,9 @@ class WsModelStore {
 
   // The one shared copy of `text`.
   const std::wstring* Text(std::wstring_view text);
+  // A copy of `text` for one object alone, for texts that are nearly all
+  // distinct (the names of point objects): looking them up would find nothing.
+  const std::wstring* OwnText(std::wstring text);
 
   // Devices, appended to the model's device list in call order.
   LwdPipe* AddPipe(int id, std::wstring_view name, std::wstring_view type, std::wstring_view material,
@@ -83,6 +86,7 @@ class WsModelStore {
 
  private:
   TextPool texts_;
+  std::deque<std::wstring> ownTexts_;
   const std::wstring* empty_;
 
   std::deque<LwdPipe> pipes_;

@@ -221,7 +221,7 @@ class WsModelXmlReader::Reader {
   void DefinePointObject(const pugi::xml_node& node, WsClassId classId) {
     Attributes attributes(node);
     const int id = Id(attributes);
-    const std::wstring* name = store_->Text(Wide(attributes["name"]));
+    const std::wstring* name = store_->OwnText(Wide(attributes["name"]));
     const std::wstring* type = RepeatedText(attributes["type"]);
     const std::optional<GmiPosition> position = Position(attributes);
     Register(node, id, Kind::PointObject,

@@ -11,6 +11,18 @@ TEST(WsModelStore, KeepsOneCopyOfEachText) {
   EXPECT_NE(&first->getName(), &first->getType());
 }
 
+TEST(WsModelStore, AnOwnTextIsACopyForOneObjectAlone) {
+  WsModelStore store;
+  const std::wstring* first = store.OwnText(L"-SK01");
+  const std::wstring* second = store.OwnText(L"-SK01");
+  EXPECT_NE(first, second);
+  EXPECT_EQ(*first, L"-SK01");
+  EXPECT_EQ(*second, L"-SK01");
+  EXPECT_NE(store.Text(L"-SK01"), first);
+  const LwdDevicePointObject* manhole = store.AddPointObject(kClassManhole, 1, first, store.Text(L"Kum"), nullptr);
+  EXPECT_EQ(&manhole->getName(), first);
+}
+
 TEST(WsModelStore, LinksAreGivenOncePerSectionAndNode) {
   WsModelStore store;
   LwdPipe* pipe = store.AddPipe(1, L"SP", L"SP", L"PVC", L"PVC");
