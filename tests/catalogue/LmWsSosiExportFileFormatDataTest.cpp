@@ -86,14 +86,3 @@ TEST(LmWsSosiExportFileFormatData, UnusableFileLeavesTheCatalogueAsItWas) {
   }
 }
 
-TEST(LmWsSosiExportFileFormatData, PathWithoutExtensionIsLookedForAsXml) {
-  TempDir dir;
-  dir.Write("formats.xml", Catalogue("<FileFormat Name='A'/>"));
-  dir.Write("formats.cfg", Catalogue("<FileFormat Name='B'/>"));
-  FileFormatCatalogue catalogue;
-
-  ASSERT_TRUE(LoadFileFormats(catalogue, (dir.Path() / "formats").wstring()));
-  EXPECT_EQ(catalogue.at(0).Name, L"A");
-  ASSERT_TRUE(LoadFileFormats(catalogue, (dir.Path() / "formats.cfg").wstring()));
-  EXPECT_EQ(catalogue.at(0).Name, L"B");
-}

@@ -71,21 +71,6 @@ TEST_F(XmlAccess, DeeplyNestedDocumentDoesNotExhaustTheStack) {
   EXPECT_EQ(Root(xml).text(), L"x");
 }
 
-TEST_F(XmlAccess, BuiltDocumentSavesWithoutDeclarationOrWhitespace) {
-  XmlElement root = doc.createElement("Root");
-  doc.appendChild(root);
-  root.setAttribute("n", -1);
-  root.setAttribute("s", L"Grøft \"A\" & <B>");
-  XmlElement child = doc.createElement("Child");
-  root.appendChild(child);
-  child.appendChild(doc.createTextNode(L""));
-  doc.createElement("Orphan");
-  const auto file = dir.File("out.xml");
-  EXPECT_EQ(doc.save(file.wstring()), kXmlOk);
-  EXPECT_EQ(ReadBytes(file), "<Root n=\"-1\" s=\"Grøft &quot;A&quot; &amp; &lt;B>\"><Child></Child></Root>");
-  EXPECT_THROW(doc.save((dir.Path() / "missing" / "x.xml").wstring()), XmlError);
-}
-
 TEST(XmlConversion, IntegerConversion) {
   EXPECT_EQ(XmlToInt32(L" 2 "), 2);
   EXPECT_EQ(XmlToInt32(L"+7"), 7);
