@@ -29,8 +29,9 @@ constexpr PointObjectElement kPointObjectElements[] = {
 };
 
 std::optional<WsClassId> PointObjectClass(const char* element) {
+  // The first letter passes over most names without a call.
   for (const PointObjectElement& known : kPointObjectElements) {
-    if (std::strcmp(known.name, element) == 0) return known.classId;
+    if (known.name[0] == element[0] && std::strcmp(known.name, element) == 0) return known.classId;
   }
   return std::nullopt;
 }
