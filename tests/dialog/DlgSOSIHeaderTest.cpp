@@ -30,6 +30,7 @@ TEST(DlgSOSIHeader, GeminiSelectsTheThirdEntryAndHidesStatusWhichIsStillResolved
   PreparedSheet sheet(settings);
   ShowSheet(sheet);
   EXPECT_EQ(HeaderCombo(sheet, "FileFormatCombo").currentText(), QStringLiteral("SOSI, Gemini VA"));
+  EXPECT_EQ(sheet.GetPageCount(), 4);
   EXPECT_FALSE(HeaderCombo(sheet, "StatusCombo").isVisible());
   EXPECT_FALSE(Control<QLabel>(sheet, "HeaderPage", "StatusLabel").isVisible());
   SOSIMapperData out;
