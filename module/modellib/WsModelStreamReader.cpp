@@ -11,6 +11,7 @@
 #include "GmiGeodataSet.h"
 #include "SourceLines.h"
 #include "WsModelXmlReader.h"
+#include "XmlBlank.h"
 
 namespace {
 
@@ -32,8 +33,6 @@ struct Step {
 
 constexpr Step kNeedMore{Found::NeedMore};
 constexpr Step kNotTaken{Found::NotTaken};
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 Step Past(std::string_view text, std::size_t from, std::string_view terminator) {
   const std::size_t at = text.find(terminator, from);
@@ -119,7 +118,7 @@ Step Element(std::string_view text, std::size_t at, bool atEnd) {
 // Blanks, comments and processing instructions; stops before anything else.
 Step Misc(std::string_view text, std::size_t at, bool atEnd) {
   while (at < text.size()) {
-    if (IsBlank(text[at])) {
+    if (IsXmlBlank(text[at])) {
       ++at;
       continue;
     }
@@ -258,7 +257,7 @@ class Streamer {
       if (!tag.starts_with(endTag)) return kNotTaken;
       tag.remove_prefix(endTag.size());
       for (const char c : tag) {
-        if (!IsBlank(c)) return kNotTaken;
+        if (!IsXmlBlank(c)) return kNotTaken;
       }
       return end;
     });

@@ -13,6 +13,7 @@
 #include "Utf8TextIndex.h"
 #include "WideText.h"
 #include "WsModelStore.h"
+#include "XmlBlank.h"
 
 namespace {
 
@@ -66,21 +67,19 @@ const char* KindName(Kind kind) {
   return "object";
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
 // The next blank-separated item of a list, taken off its front; empty at its end.
 std::string_view NextItem(std::string_view& list) {
-  while (!list.empty() && IsBlank(list.front())) list.remove_prefix(1);
+  while (!list.empty() && IsXmlBlank(list.front())) list.remove_prefix(1);
   std::size_t length = 0;
-  while (length < list.size() && !IsBlank(list[length])) ++length;
+  while (length < list.size() && !IsXmlBlank(list[length])) ++length;
   const std::string_view item = list.substr(0, length);
   list.remove_prefix(length);
   return item;
 }
 
 std::string_view Trimmed(std::string_view view) {
-  while (!view.empty() && IsBlank(view.front())) view.remove_prefix(1);
-  while (!view.empty() && IsBlank(view.back())) view.remove_suffix(1);
+  while (!view.empty() && IsXmlBlank(view.front())) view.remove_prefix(1);
+  while (!view.empty() && IsXmlBlank(view.back())) view.remove_suffix(1);
   return view;
 }
 
