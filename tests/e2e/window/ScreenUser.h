@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-using Deadline = std::chrono::steady_clock::time_point;
+struct ProgramResult;
 
 class ScreenUser {
  public:
-  ScreenUser(std::string xdotool, std::string display, Deadline deadline);
+  ScreenUser(std::string xdotool, std::string display, std::chrono::steady_clock::time_point deadline);
 
   // Waits until a window with exactly this title is shown; its id, or empty.
   std::string WaitForWindow(const std::string& title);
@@ -25,18 +25,11 @@ class ScreenUser {
   const std::string& Error() const { return error_; }
 
  private:
-  struct Outcome {
-    bool ok = false;
-    bool saidNo = false;  // xdotool ran and answered "not found" (exit code 1)
-    std::string out;
-    std::string problem;
-  };
-  Outcome Run(const std::vector<std::string>& args);
-  bool Succeeded(const Outcome& outcome);
-  bool IsShown(const std::string& title);
+  // Sets the error unless xdotool ran and succeeded.
+  ProgramResult Run(const std::vector<std::string>& args);
 
   std::string xdotool_;
   std::string display_;
-  Deadline deadline_;
+  std::chrono::steady_clock::time_point deadline_;
   std::string error_;
 };
