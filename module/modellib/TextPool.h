@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "NumberedHashTable.h"
+#include "FlatHashIndex.h"
 
 class TextPool {
  public:
@@ -19,5 +19,5 @@ class TextPool {
 
  private:
   std::deque<std::wstring> texts_;
-  NumberedHashTable numbers_;
+  FlatHashIndex numbers_;
 };

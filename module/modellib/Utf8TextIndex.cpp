@@ -3,7 +3,7 @@
 #include <functional>
 
 const std::wstring*& Utf8TextIndex::operator[](std::string_view bytes) {
-  const auto hash = static_cast<std::uint32_t>(std::hash<std::string_view>{}(bytes));
+  const std::uint64_t hash = std::hash<std::string_view>{}(bytes);
   const std::uint32_t number = numbers_.FindOrAdd(hash, [&](std::uint32_t at) {
     return std::string_view(bytes_).substr(entries_[at].begin, entries_[at].size) == bytes;
   });

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "NumberedHashTable.h"
+#include "FlatHashIndex.h"
 
 class Utf8TextIndex {
  public:
@@ -29,5 +29,5 @@ class Utf8TextIndex {
 
   std::string bytes_;
   std::vector<Entry> entries_;
-  NumberedHashTable numbers_;
+  FlatHashIndex numbers_;
 };

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
+#include "FlatHashIndex.h"
 #include "LwdPipe.h"
-#include "NumberedHashTable.h"
 #include "SosiUnits.h"
 #include "WSTypes.h"
 
@@ -15,18 +15,15 @@ class SegmentSet {
  public:
   // False when the segment was in the set already.
   bool Insert(const LwdDeviceSegment* segment) {
-    // The high half of the product mixes every bit of the address.
-    const auto hash = static_cast<std::uint32_t>(
-        (static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(segment)) * 0x9E3779B97F4A7C15ull) >> 32);
     const std::uint32_t number =
-        table_.FindOrAdd(hash, [&](std::uint32_t entry) { return segments_[entry] == segment; });
+        table_.FindOrAdd(flat_hash::Of(segment), [&](std::uint32_t entry) { return segments_[entry] == segment; });
     if (number < segments_.size()) return false;
     segments_.push_back(segment);
     return true;
   }
 
  private:
-  NumberedHashTable table_;
+  FlatHashIndex table_;
   std::vector<const LwdDeviceSegment*> segments_;
 };
 

@@ -43,6 +43,18 @@ class FlatHashIndex {
     ++size_;
   }
 
+  // For entries numbered 0, 1, 2 … in the order added: the entry that
+  // `matches` accepts, or, when there is none, the number Size() had, which
+  // the entry the caller then adds takes.
+  template <class Matches>
+  std::uint32_t FindOrAdd(std::uint64_t hash, Matches matches) {
+    const std::uint32_t found = Find(hash, matches);
+    if (found != kNone) return found;
+    const auto entry = static_cast<std::uint32_t>(size_);
+    Insert(hash, entry);
+    return entry;
+  }
+
   std::size_t Size() const { return size_; }
 
  private:
