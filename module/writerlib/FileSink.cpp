@@ -1,11 +1,5 @@
 #include "FileSink.h"
 
-namespace {
-
-constexpr std::size_t kBlockBytes = 1 << 20;
-
-}  // namespace
-
 bool FileSink::Write(std::string_view bytes) {
   if (failed_) return false;
   if (block_.empty() && bytes.size() >= kBlockBytes) {

@@ -7,19 +7,17 @@
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-// The block is handed on once it holds this much.
-constexpr std::size_t kBlockBytes = 1 << 20;
 
 // What a byte of a value is to SOSI, looked up once for each byte; the
 // kinds are bits, so that those of a whole value are gathered by "or".
-enum ByteKind : unsigned char { kPlain = 0, kControl = 1, kQuoted = 2 };
+enum ByteKind : unsigned char { kPlainByte = 0, kControlByte = 1, kQuotedByte = 2 };
 
 constexpr auto kByteKinds = [] {
   std::array<unsigned char, 256> kinds{};
   for (std::size_t byte = 0; byte < kinds.size(); ++byte) {
-    if (byte < 0x20 || (byte >= 0x7F && byte <= 0x9F)) kinds[byte] = kControl;
+    if (byte < 0x20 || (byte >= 0x7F && byte <= 0x9F)) kinds[byte] = kControlByte;
   }
-  for (const unsigned char byte : std::string_view(" \"'!:")) kinds[byte] = kQuoted;
+  for (const unsigned char byte : std::string_view(" \"'!:")) kinds[byte] = kQuotedByte;
   return kinds;
 }();
 
@@ -31,12 +29,12 @@ constexpr std::size_t QuotedRoom(std::size_t size) { return 2 * size + 2; }
 // Makes the `size` encoded bytes at `token` one SOSI token in place, where
 // there is QuotedRoom(size); gives its new size.
 std::size_t QuoteToken(char* token, std::size_t size) {
-  unsigned kinds = size == 0 || StartsSpecial(token[0]) ? kQuoted : kPlain;
+  unsigned kinds = size == 0 || StartsSpecial(token[0]) ? kQuotedByte : kPlainByte;
   for (const char* at = token; at != token + size; ++at) kinds |= kByteKinds[static_cast<unsigned char>(*at)];
-  if (kinds == kPlain) return size;
+  if (kinds == kPlainByte) return size;
   // Control characters become blanks, which need quotes too.
-  if ((kinds & kControl) != 0) {
-    const auto isControl = [](char c) { return kByteKinds[static_cast<unsigned char>(c)] == kControl; };
+  if ((kinds & kControlByte) != 0) {
+    const auto isControl = [](char c) { return kByteKinds[static_cast<unsigned char>(c)] == kControlByte; };
     std::replace_if(token, token + size, isControl, ' ');
   }
   const auto quotes = static_cast<std::size_t>(std::count(token, token + size, '"'));
@@ -74,7 +72,7 @@ std::string SosiFileWriter::QuoteIfNeeded(std::string_view encoded) {
 }
 
 void SosiFileWriter::Grow(std::size_t bytes) {
-  block_.resize(std::max(kBlockBytes + 64 * kMaxLineBytes, 2 * (used_ + bytes)));
+  block_.resize(std::max(ByteSink::kBlockBytes + 64 * kMaxLineBytes, 2 * (used_ + bytes)));
 }
 
 void SosiFileWriter::Put(std::string_view bytes) {
@@ -215,6 +213,6 @@ void SosiFileWriter::StartLine(int level, std::wstring_view name) {
 void SosiFileWriter::FinishLine() {
   Put('\r');
   Put('\n');
-  if (used_ >= kBlockBytes) Flush();
+  if (used_ >= ByteSink::kBlockBytes) Flush();
   lineStart_ = used_;
 }
