@@ -81,6 +81,7 @@ TEST_P(MapToSosiWriteFault, EveryFailingCallFailsTheExportAndKeepsThePreviousFil
   const TempDir counting;
   const int calls =
       CountCalls(GetParam(), [&] { EXPECT_EQ(sample.Run(counting.File("nett.sos")), Outcome::Written); });
+  RecordProperty("failures_injected", calls);
 
   const TempDir dir;
   const auto target = dir.Write("nett.sos", kEarlierSosiFile);

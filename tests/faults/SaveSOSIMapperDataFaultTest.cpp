@@ -28,6 +28,7 @@ class SaveSOSIMapperDataWriteFault : public ::testing::TestWithParam<WriteStep> 
 TEST_P(SaveSOSIMapperDataWriteFault, EveryFailingCallGivesFalseAndKeepsThePreviousFile) {
   const TempDir counting;
   const int calls = CountCalls(GetParam(), [&] { EXPECT_TRUE(Save(counting.File("model.SOSIExport.cfg.xml"))); });
+  RecordProperty("failures_injected", calls);
 
   const TempDir dir;
   const auto target = dir.Write("model.SOSIExport.cfg.xml", kEarlierSettings);
