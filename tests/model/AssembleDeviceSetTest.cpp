@@ -59,10 +59,9 @@ TEST(AssembleDeviceSet, SegmentsThenTheirEndsThenNodeObjectsThenNearbyFreeObject
   ASSERT_NE(net, nullptr);
   const Assembly assembly = Assemble(*net, {601});
   EXPECT_TRUE(assembly.result);
-  // 11 is linked to node 51 too, but enters as a segment end; 14 stays out
-  // with its segment; 31 is nearer
-  // 601, 33 as near to both, 34 has no position, 35 lies on 601's node; 32 is
-  // nearer 602 and 23 belongs to 602's node.
+  // 11 enters as a segment end although node 51 links it; 14 stays with its
+  // segment; 31 is nearer 601, 33 as near to both, 34 has no position, 35 lies
+  // on 601's node; 32 is nearer 602 and 23 belongs to 602's node.
   EXPECT_EQ(assembly.ids, (std::vector<int>{42, 41, 12, 13, 11, 21, 22, 31, 33, 34, 35}));
   ASSERT_EQ(assembly.chains.size(), 1u);
   EXPECT_EQ(assembly.chains[0].section->getPersistentID(), 701);
@@ -70,28 +69,22 @@ TEST(AssembleDeviceSet, SegmentsThenTheirEndsThenNodeObjectsThenNearbyFreeObject
   EXPECT_EQ(assembly.chains[0].chains[0], (SegmentChain{net->Segment(41), net->Segment(42)}));
 }
 
-TEST(AssembleDeviceSet, WithEveryPathSelectedEveryFreePointObjectGoes) {
+TEST(AssembleDeviceSet, OtherSelectionsTakeEveryPathOrOnlyTheFreePointObjectsOrNothing) {
   const auto net = LoadNetwork(TwoPaths());
   ASSERT_NE(net, nullptr);
-  const Assembly assembly = Assemble(*net, {602, 601});
-  EXPECT_EQ(assembly.ids, (std::vector<int>{42, 41, 12, 13, 11, 21, 22, 43, 14, 15, 23, 31, 32, 33, 34, 35}));
-  EXPECT_EQ(assembly.chains.size(), 2u);
-}
-
-TEST(AssembleDeviceSet, WithNoKnownPathSelectedOnlyFreePointObjectsGo) {
-  const auto net = LoadNetwork(TwoPaths());
-  ASSERT_NE(net, nullptr);
-  const Assembly assembly = Assemble(*net, {999});
-  EXPECT_TRUE(assembly.result);
-  EXPECT_EQ(assembly.ids, (std::vector<int>{31, 32, 33, 34, 35}));
-  EXPECT_TRUE(assembly.chains.empty());
-}
-
-TEST(AssembleDeviceSet, AnEmptySelectionAddsNothing) {
-  const auto net = LoadNetwork(TwoPaths());
-  ASSERT_NE(net, nullptr);
-  const Assembly assembly = Assemble(*net, {});
-  EXPECT_FALSE(assembly.result);
-  EXPECT_TRUE(assembly.ids.empty());
-  EXPECT_TRUE(assembly.chains.empty());
+  const struct {
+    std::vector<int> selected;
+    std::vector<int> ids;
+    std::size_t chains;
+  } rows[] = {
+      {{602, 601}, {42, 41, 12, 13, 11, 21, 22, 43, 14, 15, 23, 31, 32, 33, 34, 35}, 2},
+      {{999}, {31, 32, 33, 34, 35}, 0},
+      {{}, {}, 0},
+  };
+  for (const auto& row : rows) {
+    const Assembly assembly = Assemble(*net, row.selected);
+    EXPECT_EQ(assembly.result, !row.ids.empty());
+    EXPECT_EQ(assembly.ids, row.ids);
+    EXPECT_EQ(assembly.chains.size(), row.chains);
+  }
 }

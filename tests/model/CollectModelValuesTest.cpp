@@ -27,8 +27,8 @@ TEST(CollectModelValues, NamesAndTypesAreDistinctAndSortedMaterialsKeepTheirFirs
   const auto loaded = LoadNetwork(net);
   ASSERT_NE(loaded, nullptr);
 
-  std::vector<std::wstring> names{L"left over"}, types;
-  std::vector<std::pair<std::wstring, std::wstring>> materials;
+  std::vector<std::wstring> names{L"left over"}, types{L"left over"};
+  std::vector<std::pair<std::wstring, std::wstring>> materials{{L"left", L"over"}};
   for (int round = 0; round < 2; ++round) {
     loaded->controller.CollectModelValues(loaded->devices.get(), names, types, materials);
     EXPECT_EQ(names, (std::vector<std::wstring>{L"", L"SP 160 PVC", L"VL 110 PE", L"sp 160 pvc"}));
@@ -36,19 +36,6 @@ TEST(CollectModelValues, NamesAndTypesAreDistinctAndSortedMaterialsKeepTheirFirs
     EXPECT_EQ(materials, (std::vector<std::pair<std::wstring, std::wstring>>{
                              {L"PE", L"PE"}, {L"PVC", L"PVC"}, {L"PE", L"PE100"}}));
   }
-}
-
-TEST(CollectModelValues, AModelWithoutPipesGivesNoNamesOrMaterials) {
-  Network net;
-  net.elements.push_back(PointObject{10, "Gully", "S1", "Sandfang", {}});
-  const auto loaded = LoadNetwork(net);
-  ASSERT_NE(loaded, nullptr);
-  std::vector<std::wstring> names, types;
-  std::vector<std::pair<std::wstring, std::wstring>> materials{{L"x", L"y"}};
-  loaded->controller.CollectModelValues(loaded->devices.get(), names, types, materials);
-  EXPECT_TRUE(names.empty());
-  EXPECT_TRUE(materials.empty());
-  EXPECT_EQ(types, (std::vector<std::wstring>{L"Sandfang"}));
 }
 
 TEST(CollectModelValues, EqualTextsOfTwoModelsInOneSetAreCollectedOnce) {

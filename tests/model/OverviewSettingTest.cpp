@@ -41,7 +41,6 @@ TEST(OverviewSetting, TrueInAnyCaseSwitchesItOnAndOtherWordsLeaveItOff) {
   EXPECT_TRUE(FlagWith("true"));
   EXPECT_TRUE(FlagWith("  TRUE "));
   EXPECT_FALSE(FlagWith("yes"));
-  EXPECT_FALSE(FlagWith("1"));
   EXPECT_FALSE(FlagWith(""));
 }
 
@@ -49,16 +48,8 @@ TEST(OverviewSetting, TheFileIsNamedAfterTheDatabaseUpToItsLastUnderscore) {
   TempDir dir;
   dir.Write("A_B_LmWsSOSIExport.ini", "[defaults]\nusetagcsvfile=True\n");
   dir.Write("Db.mdb_LmWsSOSIExport.ini", "[Defaults]\nUseTagCSVFile=True\n");
-  {
-    ConfigDbAt database(dir.File("A_B_Config.db"));
-    EXPECT_TRUE(LmWsSosiExportUI().UseOverviewFiles());
-  }
-  {
-    ConfigDbAt database(dir.File("Db.mdb"));
-    EXPECT_TRUE(LmWsSosiExportUI().UseOverviewFiles());
-  }
-  {
-    ConfigDbAt database(dir.File("Missing_Config.db"));
-    EXPECT_FALSE(LmWsSosiExportUI().UseOverviewFiles());
+  for (const auto& [database, on] : {std::pair{"A_B_Config.db", true}, {"Db.mdb", true}, {"Missing_Config.db", false}}) {
+    ConfigDbAt at(dir.File(database));
+    EXPECT_EQ(LmWsSosiExportUI().UseOverviewFiles(), on) << database;
   }
 }

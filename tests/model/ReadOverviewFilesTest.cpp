@@ -80,16 +80,3 @@ TEST(ReadOverviewFiles, PipeLinesMatchRunsInEitherOrientationEndFirstWinning) {
   const Overview overview = Read(*net, {pipes, manholes});
   EXPECT_EQ(overview.pipeTags, (PipeTagMap{{41, {TagText(L"SP", L"1"), false}}, {43, {TagText(L"SP", L"2"), true}}}));
 }
-
-TEST(ReadOverviewFiles, NothingHappensWithoutFilesOrExportSet) {
-  const auto net = LoadNetwork(Street());
-  ASSERT_NE(net, nullptr);
-  const Overview overview = Read(*net, {});
-  EXPECT_TRUE(overview.pointObjectTags.empty());
-  EXPECT_TRUE(overview.runs.empty());
-  PointObjectTagMap tags;
-  PipeTagMap pipeTags;
-  PipeRuns runs;
-  net->controller.ReadOverviewFiles(nullptr, {L"x.csv"}, {}, tags, pipeTags, runs);
-  EXPECT_TRUE(runs.empty());
-}

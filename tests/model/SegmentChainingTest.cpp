@@ -12,32 +12,19 @@ using Chains = std::vector<std::vector<std::size_t>>;
 
 }  // namespace
 
-TEST(SegmentChaining, ReversedOrderIsJoinedIntoOneChainInRunningOrder) {
-  // A: 0->1, B: 1->2, C: 2->3, given as C, B, A.
-  const std::vector<SegmentEnds> segments = {{Po(2), Po(3)}, {Po(1), Po(2)}, {Po(0), Po(1)}};
-  EXPECT_EQ(ChainSegments(segments), (Chains{{2, 1, 0}}));
-}
-
-TEST(SegmentChaining, RunningOrderGrowsOneChain) {
-  const std::vector<SegmentEnds> segments = {{Po(0), Po(1)}, {Po(1), Po(2)}, {Po(2), Po(3)}};
-  EXPECT_EQ(ChainSegments(segments), (Chains{{0, 1, 2}}));
-}
-
-TEST(SegmentChaining, UnconnectedSegmentsKeepTheirOrder) {
-  const std::vector<SegmentEnds> segments = {{Po(0), Po(1)}, {Po(2), Po(3)}, {Po(4), Po(5)}};
-  EXPECT_EQ(ChainSegments(segments), (Chains{{0}, {1}, {2}}));
-}
-
-TEST(SegmentChaining, AChainTakesTheFirstRemainingSegmentThatContinuesIt) {
-  // Two segments start at 1; the first listed continues the chain, the other starts its own.
-  const std::vector<SegmentEnds> segments = {{Po(0), Po(1)}, {Po(1), Po(3)}, {Po(1), Po(2)}};
-  EXPECT_EQ(ChainSegments(segments), (Chains{{0, 1}, {2}}));
-}
-
-TEST(SegmentChaining, MissingPointObjectsNeverConnect) {
-  const std::vector<SegmentEnds> segments = {{Po(0), nullptr}, {nullptr, Po(1)}, {nullptr, nullptr}};
-  EXPECT_EQ(ChainSegments(segments), (Chains{{0}, {1}, {2}}));
-  EXPECT_TRUE(ChainSegments({}).empty());
+TEST(SegmentChaining, SegmentsJoinInRunningOrderAndTheFirstThatContinuesAChainWins) {
+  const struct {
+    std::vector<SegmentEnds> segments;
+    Chains chains;
+  } rows[] = {
+      {{{Po(2), Po(3)}, {Po(1), Po(2)}, {Po(0), Po(1)}}, {{2, 1, 0}}},  // given against the running order
+      {{{Po(0), Po(1)}, {Po(1), Po(2)}, {Po(2), Po(3)}}, {{0, 1, 2}}},
+      {{{Po(0), Po(1)}, {Po(2), Po(3)}, {Po(4), Po(5)}}, {{0}, {1}, {2}}},
+      {{{Po(0), Po(1)}, {Po(1), Po(3)}, {Po(1), Po(2)}}, {{0, 1}, {2}}},  // two go on from 1
+      {{{Po(0), nullptr}, {nullptr, Po(1)}, {nullptr, nullptr}}, {{0}, {1}, {2}}},
+      {{}, {}},
+  };
+  for (const auto& row : rows) EXPECT_EQ(ChainSegments(row.segments), row.chains);
 }
 
 // Sections of a few segments and of many are chained in different ways; the

@@ -71,18 +71,15 @@ Confirmed ConfirmUnchanged(const Network& network, const std::wstring& text = L"
 
 }  // namespace
 
-TEST(SelectTrenchPaths, EveryTrenchPathIsAPreselectedRowInTopologyOrder) {
-  const Confirmed confirmed = ConfirmUnchanged(PathsNetwork(), L"Velg grøfteløp");
-  const Seen& seen = confirmed.seen;
+TEST(SelectTrenchPaths, EveryTrenchPathIsAPreselectedRowInTopologyOrderAndDrawnOnTheMap) {
+  Confirmed confirmed = ConfirmUnchanged(PathsNetwork(), L"Velg grøfteløp");
+  Seen& seen = confirmed.seen;
   EXPECT_TRUE(confirmed.result);
   EXPECT_EQ(confirmed.ids, (std::vector<int>{601, 603, 604}));
   EXPECT_EQ(seen.names, (QStringList{"Grøft A", "Grøft C", "Grøft D"}));
   EXPECT_EQ(seen.checked, 3);
   EXPECT_EQ(seen.prompt, "Velg grøfteløp");
-}
-
-TEST(SelectTrenchPaths, TheMapGetsEachPathsSegmentsOrItsNodeLine) {
-  Seen seen = ConfirmUnchanged(PathsNetwork()).seen;
+  // The map draws each path's segments, or else the line between its nodes.
   using Line = std::vector<std::pair<double, double>>;
   EXPECT_EQ(seen.outlines[601], (std::vector<Line>{{{0, 0}, {5, 1}, {10, 0}}}));
   EXPECT_EQ(seen.outlines[603], (std::vector<Line>{{{0, 0}, {10, 0}}}));
