@@ -125,21 +125,15 @@ TEST(LmWsSosiMapper, NullArgumentsWriteAnEmptyButReadableFile) {
   EXPECT_NE(capture.CommandLine().find(L"written: 0 curves, 0 points"), std::wstring::npos);
 }
 
-TEST(LmWsSosiMapper, ThrowsWithTheFileNameWhenTheFolderDoesNotExist) {
+TEST(LmWsSosiMapper, ThrowsWithTheFileNameWhenTheFolderDoesNotExistOrTheNameIsEmpty) {
   TempDir dir;
-  const auto path = dir.Path() / "missing" / "out.sos";
-  MapperCall call;
-  const auto exception = CatchExport(call, path);
-  ASSERT_NE(exception, nullptr);
-  EXPECT_EQ(std::wstring(exception->getFileName()), platform::FromUtf8(path.string()));
+  for (const std::filesystem::path& path : {dir.Path() / "missing" / "out.sos", std::filesystem::path()}) {
+    MapperCall call;
+    const auto exception = CatchExport(call, path);
+    ASSERT_NE(exception, nullptr);
+    EXPECT_EQ(std::wstring(exception->getFileName()), platform::FromUtf8(path.string()));
+  }
   EXPECT_FALSE(std::filesystem::exists(dir.Path() / "missing"));
-}
-
-TEST(LmWsSosiMapper, ThrowsForAnEmptyFileName) {
-  MapperCall call;
-  const auto exception = CatchExport(call, "");
-  ASSERT_NE(exception, nullptr);
-  EXPECT_EQ(std::wstring(exception->getFileName()), L"");
 }
 
 TEST(LmWsSosiMapper, AnExistingFileIsIntactWhenWritingFails) {

@@ -293,26 +293,25 @@ TEST(SosiExportRun, HeaderTakesCodesAndLeavesOutWhatIsEmpty) {
 )");
 }
 
-TEST(SosiExportRun, CoordinateSystemWithoutCodeIsUserDefinedAndReported) {
+TEST(SosiExportRun, HeaderValuesOutOfSosiFormAreReportedAndWrittenAsTheyCan) {
   TestNetwork net;
   SosiHeaderTexts texts = Texts();
   texts.coordinateSystem = L"EUREF89";
-  platform::HostCapture capture;
-  EXPECT_NE(Export(net.devices, 0, texts).find("...KOORDSYS 99 \"Euref 89\" UTM\r\n"), std::string::npos);
-  EXPECT_NE(capture.CommandLine().find(L"\nCoordinate system \"EUREF89\" has no SOSI code"), std::wstring::npos);
-}
-
-TEST(SosiExportRun, QualityOutOfSosiFormIsReportedNotWritten) {
-  TestNetwork net;
-  SosiHeaderTexts texts = Texts();
   texts.quality = L"god";
   texts.geometryQualityXY = L"X: Ukjent";
+  texts.owner = L"Kommune – drift 水";
   platform::HostCapture capture;
   const std::string bytes = Export(net.devices, 0, texts);
+  const std::wstring& lines = capture.CommandLine();
+  EXPECT_NE(bytes.find("...KOORDSYS 99 \"Euref 89\" UTM\r\n"), std::string::npos);
+  EXPECT_NE(lines.find(L"\nCoordinate system \"EUREF89\" has no SOSI code"), std::wstring::npos);
   EXPECT_EQ(bytes.find("god"), std::string::npos);
   EXPECT_NE(bytes.find("..KVALITET * * * 6 *\r\n"), std::string::npos);
-  EXPECT_NE(capture.CommandLine().find(L"\nQuality \"god\" is not in SOSI quality form"), std::wstring::npos);
-  EXPECT_NE(capture.CommandLine().find(L"\nGeometry quality \"X: Ukjent\" has no numeric code"), std::wstring::npos);
+  EXPECT_NE(lines.find(L"\nQuality \"god\" is not in SOSI quality form"), std::wstring::npos);
+  EXPECT_NE(lines.find(L"\nGeometry quality \"X: Ukjent\" has no numeric code"), std::wstring::npos);
+  EXPECT_NE(bytes.find("..EIER \"Kommune - drift ?\"\r\n"), std::string::npos);
+  // The header and the six objects carry the owner: seven times two characters.
+  EXPECT_NE(lines.find(L"\n14 characters outside ISO-8859-10 transliterated, 7 of them as \"?\""), std::wstring::npos);
 }
 
 TEST(SosiExportRun, UnmappedValuesAreReportedOncePerValueWithTheirCount) {
@@ -352,15 +351,4 @@ TEST(SosiExportRun, OnlyTypeAndUsageAreReportedOutsideGemini) {
   EXPECT_EQ(capture.CommandLine().find(L"material"), std::wstring::npos);
   // Without a material mapping the model's material is written as it stands.
   EXPECT_NE(text.find("...MATR_KODE PVC\n"), std::string::npos);
-}
-
-TEST(SosiExportRun, TransliterationsAreReported) {
-  TestNetwork net;
-  SosiHeaderTexts texts = Texts();
-  texts.owner = L"Kommune – drift 水";
-  platform::HostCapture capture;
-  EXPECT_NE(Export(net.devices, 0, texts).find("..EIER \"Kommune - drift ?\"\r\n"), std::string::npos);
-  // The header and the six objects carry the owner: seven times two characters.
-  EXPECT_NE(capture.CommandLine().find(L"\n14 characters outside ISO-8859-10 transliterated, 7 of them as \"?\""),
-            std::wstring::npos);
 }

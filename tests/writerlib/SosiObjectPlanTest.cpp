@@ -15,13 +15,24 @@ using XY = std::vector<std::pair<double, double>>;
 
 }  // namespace
 
-TEST(SosiObjectPlan, WithoutRunsEachSegmentIsACurve) {
+TEST(SosiObjectPlan, WithoutRunsEachSegmentIsACurveAndPointsWithoutPositionAreCounted) {
   TestNetwork net;
   const SosiObjectPlan plan(&net.devices, nullptr, nullptr);
   ASSERT_EQ(plan.Curves().size(), 2u);
   EXPECT_EQ(plan.Curves()[0].segments.front(), net.first);
   EXPECT_EQ(plan.Curves()[1].segments.front(), net.second);
   EXPECT_TRUE(plan.Curves()[0].heights);
+  ASSERT_EQ(plan.Points().size(), 4u);
+  EXPECT_EQ(plan.PointsWithoutPosition(), 1);
+  EXPECT_TRUE(plan.Points()[0].heights);
+  EXPECT_FALSE(plan.Points()[3].heights);  // the hydrant
+  // The extent holds every written coordinate in whole metres.
+  EXPECT_EQ(plan.Extent().MinNorth(), 7034123);
+  EXPECT_EQ(plan.Extent().MinEast(), 569012);
+  EXPECT_EQ(plan.Extent().MaxNorth(), 7034150);
+  EXPECT_EQ(plan.Extent().MaxEast(), 569080);
+  EXPECT_TRUE(plan.AnyHeights());
+  EXPECT_TRUE(SosiObjectPlan(nullptr, nullptr, nullptr).Extent().Empty());
 }
 
 TEST(SosiObjectPlan, ARunIsOneCurveWithTheSharedVertexOnce) {
@@ -86,15 +97,6 @@ TEST(SosiObjectPlan, NullSegmentsAndEmptyRunsAreSkipped) {
   EXPECT_EQ(Vertices(plan.Curves()[0]).size(), 3u);
 }
 
-TEST(SosiObjectPlan, PointObjectsWithoutPositionAreCountedNotPlanned) {
-  TestNetwork net;
-  const SosiObjectPlan plan(&net.devices, nullptr, nullptr);
-  ASSERT_EQ(plan.Points().size(), 4u);
-  EXPECT_EQ(plan.PointsWithoutPosition(), 1);
-  EXPECT_TRUE(plan.Points()[0].heights);
-  EXPECT_FALSE(plan.Points()[3].heights);  // the hydrant
-}
-
 TEST(SosiObjectPlan, EveryPointObjectClassIsPlanned) {
   TestNetwork net;
   LwdDeviceSet devices;
@@ -108,37 +110,16 @@ TEST(SosiObjectPlan, EveryPointObjectClassIsPlanned) {
   EXPECT_EQ(SosiObjectPlan(&devices, nullptr, nullptr).Points().size(), 7u);
 }
 
-TEST(SosiObjectPlan, CurvesWithOneDistinctVertexAreCountedNotPlanned) {
+TEST(SosiObjectPlan, CurvesWithOneDistinctVertexOrSomeHeightsMissingAreCounted) {
   TestNetwork net;
   LwdDeviceSet devices;
   devices.addDevice(net.store->AddSegment(net.pipe, 320, {{5, 5}, {5.001, 5.001}}));
   devices.addDevice(net.store->AddSegment(net.pipe, 321, {{5, 5}}));
-  const SosiObjectPlan plan(&devices, nullptr, nullptr);
-  EXPECT_EQ(plan.Curves().size(), 1u);  // two vertices, even when they fall on one centimetre
-  EXPECT_EQ(plan.CurvesWithoutGeometry(), 1);
-}
-
-TEST(SosiObjectPlan, CurvesWithSomeHeightsMissingAreWrittenFlatAndCounted) {
-  TestNetwork net;
-  LwdDeviceSet devices;
   devices.addDevice(net.store->AddSegment(net.pipe, 322, {{1, 1, 5, true}, {2, 2}}));
   const SosiObjectPlan plan(&devices, nullptr, nullptr);
-  ASSERT_EQ(plan.Curves().size(), 1u);
-  EXPECT_FALSE(plan.Curves()[0].heights);
+  ASSERT_EQ(plan.Curves().size(), 2u);  // two vertices, even when they fall on one centimetre
+  EXPECT_EQ(plan.CurvesWithoutGeometry(), 1);
+  EXPECT_FALSE(plan.Curves()[1].heights);  // written flat
   EXPECT_FALSE(plan.AnyHeights());
   EXPECT_EQ(plan.CurvesWithPartialHeights(), 1);
-}
-
-TEST(SosiObjectPlan, ExtentHoldsEveryWrittenCoordinateInWholeMetres) {
-  TestNetwork net;
-  const SosiObjectPlan plan(&net.devices, nullptr, nullptr);
-  EXPECT_EQ(plan.Extent().MinNorth(), 7034123);
-  EXPECT_EQ(plan.Extent().MinEast(), 569012);
-  EXPECT_EQ(plan.Extent().MaxNorth(), 7034150);
-  EXPECT_EQ(plan.Extent().MaxEast(), 569080);
-  EXPECT_TRUE(plan.AnyHeights());
-
-  const SosiObjectPlan empty(nullptr, nullptr, nullptr);
-  EXPECT_TRUE(empty.Extent().Empty());
-  EXPECT_EQ(empty.Extent().MaxNorth(), 0);
 }
