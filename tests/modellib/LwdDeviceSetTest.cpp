@@ -32,16 +32,6 @@ struct SmallModel {
 
 }  // namespace
 
-TEST(LwdDeviceSet, ModelSetHoldsEveryDeviceInOrder) {
-  SmallModel model;
-  ASSERT_EQ(model.devices->numDevices(), 5);
-  EXPECT_EQ(model.devices->getDevice(0), model.a);
-  EXPECT_EQ(model.devices->getDevice(4), model.segment);
-  EXPECT_EQ(model.devices->getDevice(5), nullptr);
-  EXPECT_EQ(model.devices->getDevice(-1), nullptr);
-  EXPECT_EQ(model.devices->findDevice(model.segment), 4);
-}
-
 TEST(LwdDeviceSet, FindDeviceSeesDevicesAddedBeforeAndAfterALookupAtTheirFirstEntry) {
   SmallModel model;
   LwdDeviceSet exported;
