@@ -29,3 +29,7 @@ const LwdDevice* LoadedModel::Device(int persistentId) const {
   }
   return nullptr;
 }
+
+std::string ModelText(const std::string& children) {
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<WsModel version=\"1\">\n" + children + "</WsModel>\n";
+}

@@ -20,3 +20,5 @@ struct LoadedModel : LmWSModelSets {
 // Null set (and no mapping) when the factory gives no visitor, the reader does
 // not open or makeObject refuses the file.
 LoadedModel LoadModel(const std::filesystem::path& file);
+// A model file of `children`, which start on its third line.
+std::string ModelText(const std::string& children);

@@ -10,12 +10,11 @@
 
 namespace {
 
-const std::string kHead = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<WsModel version=\"1\">\n";  // lines 1-2
 const std::string kTail = "</WsModel>\n";
 
 const std::string kTwoManholes =
     "  <Manhole id=\"101\" name=\"-SK01\" type=\"Kum\" x=\"10\" y=\"20\"/>\n"
-    "  <Manhole id=\"102\" name=\"-SK02\" type=\"Kum\" x=\"30\" y=\"40\"/>\n";  // lines 3-4
+    "  <Manhole id=\"102\" name=\"-SK02\" type=\"Kum\" x=\"30\" y=\"40\"/>\n";  // lines 3-4 of a model
 
 std::string Segment(const std::string& attributes, const std::string& vertices) {
   return "  <Pipe id=\"201\" name=\"SP 160 PVC\">\n    <Segment id=\"301\" " + attributes + ">" + vertices +
@@ -30,49 +29,50 @@ struct Rejected {
   std::string problem;
 };
 
-std::string Model(const std::string& children) { return kHead + children + kTail; }
 std::string WithSegment(const std::string& attributes, const std::string& vertices, const std::string& more = "") {
-  return Model(kTwoManholes + Segment(attributes, vertices) + more);
+  return ModelText(kTwoManholes + Segment(attributes, vertices) + more);
 }
-const std::string kPath = "  <TrenchPath id=\"601\" name=\"A\">\n    <Edge ";
+std::string Path(const std::string& edge) {
+  return "  <TrenchPath id=\"601\" name=\"A\">\n    <Edge " + edge + "/>\n  </TrenchPath>\n";
+}
 
 const Rejected kRejected[] = {
-    {Model(kTwoManholes + "  <Pipe id=\"201\">\n"), 6, "not well-formed XML: Start-end tags mismatch"},
+    {ModelText(kTwoManholes + "  <Pipe id=\"201\">\n"), 6, "not well-formed XML: Start-end tags mismatch"},
     {"", 1, "not well-formed XML: No document element found"},
     {"<?xml version=\"1.0\"?>\n\n<Network version=\"1\"/>\n", 3, "the document element is Network, not WsModel"},
     {"<WsModel version=\"2\">\n" + kTail, 1, "version \"2\" is not supported, only version 1"},
     {"<WsModel>\n" + kTail, 1, "WsModel has no version"},
     {WithSegment("start=\"101\" end=\"102\"", kTwoVertices, "  <Hydrant id=\"301\"/>\n"), 8,
      "duplicate id 301 (first defined on line 6)"},
-    {Model(kTwoManholes + kPath + "section=\"101\"/>\n  </TrenchPath>\n"), 6,
+    {ModelText(kTwoManholes + Path("section=\"101\"")), 6,
      "duplicate id 101 (first defined on line 3)"},
     {WithSegment("start=\"101\" end=\"102\"", "<V x=\"10\" y=\"20\"/>"), 6, "segment 301 has fewer than two vertices"},
     {WithSegment("start=\"201\" end=\"102\"", kTwoVertices), 6, "start 201 is not a point object"},
     {WithSegment("start=\"101\" end=\"999\"", kTwoVertices), 6, "unknown point object 999"},
-    {Model("  <TrenchNode id=\"401\" x=\"1\" y=\"2\"/>\n" + kPath + "section=\"501\" from=\"401\" to=\"999\"/>\n"), 5,
+    {ModelText("  <TrenchNode id=\"401\" x=\"1\" y=\"2\"/>\n" + Path("section=\"501\" from=\"401\" to=\"999\"")), 5,
      "unknown trench node 999"},
-    {WithSegment("", kTwoVertices, kPath + "section=\"501\" segments=\"301 102\"/>\n"), 9,
+    {WithSegment("", kTwoVertices, Path("section=\"501\" segments=\"301 102\"")), 9,
      "segments: 102 is not a device segment"},
     {WithSegment("", kTwoVertices, "  <TrenchNode id=\"401\" objects=\"101 301\"/>\n"), 8,
      "objects: 301 is not a point object"},
-    {WithSegment("", kTwoVertices, kPath + "segments=\"301\"/>\n"), 9, "an edge without section cannot hold segments"},
-    {Model("  <Manhole id=\"101\" x=\"1,5\" y=\"20\"/>\n"), 3, "bad number \"1,5\" in x"},
+    {WithSegment("", kTwoVertices, Path("segments=\"301\"")), 9, "an edge without section cannot hold segments"},
+    {ModelText("  <Manhole id=\"101\" x=\"1,5\" y=\"20\"/>\n"), 3, "bad number \"1,5\" in x"},
     {WithSegment("", "<V x=\"10\" y=\"20\"/><V x=\"30\" y=\"4O\"/>"), 6, "bad number \"4O\" in y"},
-    {Model("  <Hydrant id=\"12a\"/>\n"), 3, "bad number \"12a\" in id"},
-    {Model("  <Hydrant id=\"3000000000\"/>\n"), 3, "bad number \"3000000000\" in id"},
-    {Model("  <Hydrant id=\"1\" x=\"nan\" y=\"2\"/>\n"), 3, "bad number \"nan\" in x"},
-    {Model("  <TrenchPath id=\"601\" modified=\"soon\"/>\n"), 3, "bad number \"soon\" in modified"},
-    {Model("  <Device id=\"801\" class=\"3b70\"/>\n"), 3, "bad number \"3b70\" in class"},
-    {Model("  <Hydrant id=\"1\" x=\"1e300\" y=\"2\"/>\n"), 3, "x 1e300 is out of range (more than 1e9 metres)"},
+    {ModelText("  <Hydrant id=\"12a\"/>\n"), 3, "bad number \"12a\" in id"},
+    {ModelText("  <Hydrant id=\"3000000000\"/>\n"), 3, "bad number \"3000000000\" in id"},
+    {ModelText("  <Hydrant id=\"1\" x=\"nan\" y=\"2\"/>\n"), 3, "bad number \"nan\" in x"},
+    {ModelText("  <TrenchPath id=\"601\" modified=\"soon\"/>\n"), 3, "bad number \"soon\" in modified"},
+    {ModelText("  <Device id=\"801\" class=\"3b70\"/>\n"), 3, "bad number \"3b70\" in class"},
+    {ModelText("  <Hydrant id=\"1\" x=\"1e300\" y=\"2\"/>\n"), 3, "x 1e300 is out of range (more than 1e9 metres)"},
     {WithSegment("", "<V x=\"10\" y=\"20\"/><V x=\"30\" y=\"40\" z=\"-2e9\"/>"), 6,
      "z -2e9 is out of range (more than 1e9 metres)"},
-    {Model("  <Valve id=\"0\"/>\n"), 3, "id 0 is not a positive id"},
-    {Model("  <Valve name=\"V1\"/>\n"), 3, "Valve has no id"},
-    {Model("  <Valve id=\"1\" x=\"5\"/>\n"), 3, "Valve has no y"},
+    {ModelText("  <Valve id=\"0\"/>\n"), 3, "id 0 is not a positive id"},
+    {ModelText("  <Valve name=\"V1\"/>\n"), 3, "Valve has no id"},
+    {ModelText("  <Valve id=\"1\" x=\"5\"/>\n"), 3, "Valve has no y"},
     {WithSegment("", "<V x=\"10\" y=\"20\"/><V y=\"40\"/>"), 6, "V has no x"},
-    {Model("  <Device id=\"801\" class=\"0x3b703f9001d3\"/>\n"), 3,
+    {ModelText("  <Device id=\"801\" class=\"0x3b703f9001d3\"/>\n"), 3,
      "class 0x3b703f9001d3 has an element of its own, not Device"},
-    {Model("  <TrenchObject id=\"701\" class=\"0x3b70116a001d\"/>\n"), 3,
+    {ModelText("  <TrenchObject id=\"701\" class=\"0x3b70116a001d\"/>\n"), 3,
      "class 0x3b70116a001d has an element of its own, not TrenchObject"},
     // Line numbers survive a byte order mark, carriage returns and line breaks inside values.
     {"\xEF\xBB\xBF<WsModel version=\"1\">\r\n<Valve id=\"1\" name=\"two\nlines\"/>\r\n<Valve id=\"1\"/>\r\n" + kTail, 4,

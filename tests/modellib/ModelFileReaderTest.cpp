@@ -16,10 +16,6 @@ const LwdDeviceSegment* Segment(const LoadedModel& model, int id) {
   return dynamic_cast<const LwdDeviceSegment*>(model.Device(id));
 }
 
-std::string Model(const std::string& children) {
-  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<WsModel version=\"1\">\n" + children + "</WsModel>\n";
-}
-
 }  // namespace
 
 TEST(ModelFileReader, SampleHasEveryComposite) {
@@ -154,7 +150,7 @@ TEST(ModelFileReader, SectionAndNodeLinksInLinkOrder) {
 TEST(ModelFileReader, ZeroChildrenGiveZeroComposites) {
   TempDir dir;
   platform::HostCapture capture;
-  const LoadedModel model = LoadModel(dir.Write("empty.xml", Model("  <!-- nothing yet -->\n")));
+  const LoadedModel model = LoadModel(dir.Write("empty.xml", ModelText("  <!-- nothing yet -->\n")));
   ASSERT_TRUE(model.Loaded());
   EXPECT_EQ(model.composites, 0);
   EXPECT_EQ(model.devices->numDevices(), 0);
@@ -172,7 +168,7 @@ TEST(ModelFileReader, PathWithNorwegianLetters) {
 TEST(ModelFileReader, ExtraAttributesAndElementsAreIgnored) {
   TempDir dir;
   const LoadedModel model = LoadModel(dir.Write(
-      "extra.xml", Model("  <Manhole id=\"1\" name=\"-SK01\" type=\"Kum\" x=\"1\" y=\"2\" colour=\"red\"/>\n"
+      "extra.xml", ModelText("  <Manhole id=\"1\" name=\"-SK01\" type=\"Kum\" x=\"1\" y=\"2\" colour=\"red\"/>\n"
                          "  <Manhole id=\"2\" name=\"-SK02\" type=\"Kum\" x=\"3\" y=\"4\"/>\n"
                          "  <Pipe id=\"3\" name=\"SP\" owner=\"kommunen\">\n"
                          "    <Note>relined 2021</Note>\n"
@@ -209,7 +205,7 @@ TEST(ModelFileReader, ReferencesToObjectsDefinedBeforeAndAfterAreResolvedAlike) 
   TempDir dir;
   const LoadedModel model = LoadModel(dir.Write(
       "mixed.xml",
-      Model("  <TrenchNode id=\"401\" objects=\"101\"/>\n"
+      ModelText("  <TrenchNode id=\"401\" objects=\"101\"/>\n"
             "  <Manhole id=\"101\" name=\"-SK01\" type=\"Kum\" x=\"0\" y=\"0\"/>\n"
             "  <Pipe id=\"201\" name=\"SP\" type=\"SP\" material=\"PVC\" shortMaterial=\"PVC\">\n"
             "    <Segment id=\"301\" start=\"101\" end=\"102\"><V x=\"0\" y=\"0\"/><V x=\"1\" y=\"0\"/></Segment>\n"
