@@ -11,7 +11,7 @@ void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(
 
 namespace {
 
-const QString kDialog = QStringLiteral("OverviewFileDialog");
+const QString kFileDialog = QStringLiteral("OverviewFileDialog");
 
 }  // namespace
 
@@ -22,7 +22,7 @@ TEST(ChooseOverviewFiles, TheChosenFilesAreAppendedInTheDialogsOrder) {
   QString title, filter;
   bool multiple = false;
   platform::ScriptedDialogs scripts;
-  scripts.Then(kDialog, [&](QDialog& dialog) {
+  scripts.Then(kFileDialog, [&](QDialog& dialog) {
     auto& files = static_cast<QFileDialog&>(dialog);
     title = files.windowTitle();
     filter = files.nameFilters().join(";;");
@@ -42,7 +42,7 @@ TEST(ChooseOverviewFiles, TheChosenFilesAreAppendedInTheDialogsOrder) {
 
 TEST(ChooseOverviewFiles, CancelAppendsNothing) {
   platform::ScriptedDialogs scripts;
-  scripts.Then(kDialog, [](QDialog&) { return static_cast<int>(QDialog::Rejected); });
+  scripts.Then(kFileDialog, [](QDialog&) { return static_cast<int>(QDialog::Rejected); });
   std::vector<std::wstring> paths;
   EXPECT_FALSE(LmWsSosiExportUI().ChooseOverviewFiles(paths));
   EXPECT_TRUE(paths.empty());
