@@ -22,6 +22,15 @@ std::vector<int> LoadedNetwork::Ids(const LwdDeviceSet& set) {
   return ids;
 }
 
+std::vector<std::vector<int>> LoadedNetwork::RunIds(const PipeRuns& runs) {
+  std::vector<std::vector<int>> ids;
+  for (const auto& run : runs) {
+    ids.emplace_back();
+    for (const LwdDeviceSegment* segment : run) ids.back().push_back(segment->getPersistentID());
+  }
+  return ids;
+}
+
 std::unique_ptr<LoadedNetwork> LoadNetwork(const testnet::Network& network) {
   return LoadModelText(testnet::ToModelXml(network));
 }

@@ -21,6 +21,8 @@ struct LoadedNetwork {
   const LwdDeviceSegment* Segment(int persistentId) const;
   // Persistent ids of the devices of `set`, in set order.
   static std::vector<int> Ids(const LwdDeviceSet& set);
+  // Persistent ids of the segments of each run.
+  static std::vector<std::vector<int>> RunIds(const PipeRuns& runs);
 };
 
 // Loads `network`; fails the calling test (and gives null) when loading fails.

@@ -26,15 +26,6 @@ std::vector<int> ChainIds(const SectionChainList& list) {
   return ids;
 }
 
-std::vector<std::vector<int>> RunIds(const PipeRuns& runs) {
-  std::vector<std::vector<int>> ids;
-  for (const auto& run : runs) {
-    ids.emplace_back();
-    for (const LwdDeviceSegment* segment : run) ids.back().push_back(segment->getPersistentID());
-  }
-  return ids;
-}
-
 struct Outcome {
   bool assembled = false;
   std::vector<int> exportIds;
@@ -74,8 +65,8 @@ void Compare(LoadedNetwork& net, const std::vector<int>& selectedIds, const std:
   PipeRuns fastRuns, referenceRuns;
   net.controller.ReadOverviewFiles(&fastSet, files, fastChains, fast.tags, fast.pipeTags, fastRuns);
   reference::ReadOverviewFiles(&fastSet, files, fastChains, slow.tags, slow.pipeTags, referenceRuns, tally);
-  fast.runs = RunIds(fastRuns);
-  slow.runs = RunIds(referenceRuns);
+  fast.runs = LoadedNetwork::RunIds(fastRuns);
+  slow.runs = LoadedNetwork::RunIds(referenceRuns);
 }
 
 }  // namespace

@@ -46,10 +46,7 @@ Overview Read(LoadedNetwork& net, const std::vector<std::string>& files) {
   Overview overview;
   PipeRuns runs;
   net.controller.ReadOverviewFiles(&exportSet, paths, chains, overview.pointObjectTags, overview.pipeTags, runs);
-  for (const auto& run : runs) {
-    overview.runs.emplace_back();
-    for (const LwdDeviceSegment* segment : run) overview.runs.back().push_back(segment->getPersistentID());
-  }
+  overview.runs = LoadedNetwork::RunIds(runs);
   return overview;
 }
 
