@@ -48,7 +48,8 @@ TEST(OverviewSetting, TheFileIsNamedAfterTheDatabaseUpToItsLastUnderscore) {
   TempDir dir;
   dir.Write("A_B_LmWsSOSIExport.ini", "[defaults]\nusetagcsvfile=True\n");
   dir.Write("Db.mdb_LmWsSOSIExport.ini", "[Defaults]\nUseTagCSVFile=True\n");
-  for (const auto& [database, on] : {std::pair{"A_B_Config.db", true}, {"Db.mdb", true}, {"Missing_Config.db", false}}) {
+  const std::pair<const char*, bool> rows[] = {{"A_B_Config.db", true}, {"Db.mdb", true}, {"Missing_Config.db", false}};
+  for (const auto& [database, on] : rows) {
     ConfigDbAt at(dir.File(database));
     EXPECT_EQ(LmWsSosiExportUI().UseOverviewFiles(), on) << database;
   }

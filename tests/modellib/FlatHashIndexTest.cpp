@@ -37,7 +37,9 @@ TEST(FlatHashIndex, GrowingKeepsEveryEntry) {
   const auto text = [](int i) { return L"+P1=320.01-SK" + std::to_wstring(i); };
   for (int i = 0; i < 5000; ++i) texts.Add(text(i), flat_hash::OfText(text(i)));
   EXPECT_EQ(texts.index.Size(), 5000u);
-  for (int i = 0; i < 5000; ++i) ASSERT_EQ(texts.Find(text(i), flat_hash::OfText(text(i))), static_cast<std::uint32_t>(i));
+  for (int i = 0; i < 5000; ++i) {
+    ASSERT_EQ(texts.Find(text(i), flat_hash::OfText(text(i))), static_cast<std::uint32_t>(i));
+  }
 }
 
 TEST(FlatMap, KeysKeepTheirValuesThroughGrowing) {
