@@ -2,6 +2,7 @@
 #include <set>
 #include <unordered_set>
 
+#include "FlatHashIndex.h"
 #include "LmWSModel.h"
 #include "LmWsSosiExportUI.h"
 #include "ModelCasts.h"
@@ -18,10 +19,10 @@ struct TextPairHash {
   }
 };
 
-std::vector<std::wstring> SortedTexts(const std::unordered_set<const std::wstring*>& met) {
+std::vector<std::wstring> SortedTexts(const FlatSet<const std::wstring*>& met) {
   std::vector<std::wstring> texts;
-  texts.reserve(met.size());
-  for (const std::wstring* text : met) texts.push_back(*text);
+  texts.reserve(met.Keys().size());
+  for (const std::wstring* text : met.Keys()) texts.push_back(*text);
   std::sort(texts.begin(), texts.end());
   // Equal texts of two models' devices in one set have two addresses.
   texts.erase(std::unique(texts.begin(), texts.end()), texts.end());
@@ -37,19 +38,19 @@ void LmWsSosiExportUI::CollectModelValues(const LwdDeviceSet* deviceSet, std::ve
   typeNames.clear();
   materials.clear();
   if (deviceSet == nullptr) return;
-  std::unordered_set<const std::wstring*> names;
-  std::unordered_set<const std::wstring*> types;
+  FlatSet<const std::wstring*> names;
+  FlatSet<const std::wstring*> types;
   std::unordered_set<std::pair<const std::wstring*, const std::wstring*>, TextPairHash> materialTextsMet;
   std::set<std::pair<std::wstring, std::wstring>> materialsMet;
   for (int i = 0; i < deviceSet->numDevices(); ++i) {
     const LwdDevice* device = deviceSet->getDevice(i);
     if (const LwdPipe* pipe = AsPipe(device)) {
-      names.insert(&pipe->getName());
+      names.Insert(&pipe->getName());
       if (!materialTextsMet.insert({&pipe->getMaterial(), &pipe->getShortMaterial()}).second) continue;
       std::pair<std::wstring, std::wstring> material(pipe->getMaterial(), pipe->getShortMaterial());
       if (materialsMet.insert(material).second) materials.push_back(std::move(material));
     } else if (const LwdDevicePointObject* pointObject = AsMappedPointObject(device)) {
-      types.insert(&pointObject->getType());
+      types.Insert(&pointObject->getType());
     }
   }
   pipeNames = SortedTexts(names);

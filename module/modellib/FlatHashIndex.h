@@ -166,3 +166,24 @@ class FlatMap {
   std::vector<Value> values_;
   FlatHashIndex index_;
 };
+
+// Distinct keys (pointers or numbers) in the order first met, on a
+// FlatHashIndex.
+template <typename Key>
+class FlatSet {
+ public:
+  // False when the key was in the set already.
+  bool Insert(Key key) {
+    const std::uint32_t number =
+        index_.FindOrAdd(flat_hash::Of(key), [&](std::uint32_t entry) { return keys_[entry] == key; });
+    if (number < keys_.size()) return false;
+    keys_.push_back(key);
+    return true;
+  }
+
+  const std::vector<Key>& Keys() const { return keys_; }
+
+ private:
+  std::vector<Key> keys_;
+  FlatHashIndex index_;
+};

@@ -9,24 +9,6 @@
 
 namespace {
 
-// Segments met so far, each once, in a flat table: a city has hundreds of
-// thousands, and a node-based set cost an allocation and a cache miss each.
-class SegmentSet {
- public:
-  // False when the segment was in the set already.
-  bool Insert(const LwdDeviceSegment* segment) {
-    const std::uint32_t number =
-        table_.FindOrAdd(flat_hash::Of(segment), [&](std::uint32_t entry) { return segments_[entry] == segment; });
-    if (number < segments_.size()) return false;
-    segments_.push_back(segment);
-    return true;
-  }
-
- private:
-  FlatHashIndex table_;
-  std::vector<const LwdDeviceSegment*> segments_;
-};
-
 // The run without null segments at its ends; empty when it has none at all.
 std::span<const LwdDeviceSegment* const> Trimmed(const std::vector<const LwdDeviceSegment*>& run) {
   std::size_t first = 0;
@@ -45,7 +27,9 @@ bool SameInFile(const WSVertex& a, const WSVertex& b) {
 }
 
 SosiObjectPlan::SosiObjectPlan(const LwdDeviceSet* devices, const PipeRuns* runs, const PipeTags* tags) {
-  SegmentSet covered;
+  // A city has hundreds of thousands of segments: a node-based set cost an
+  // allocation and a cache miss for each.
+  FlatSet<const LwdDeviceSegment*> covered;
   if (runs != nullptr) {
     for (const auto& run : *runs) {
       // The pipe tag map knows a run by the id of its first segment.

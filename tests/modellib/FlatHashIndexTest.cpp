@@ -54,3 +54,15 @@ TEST(FlatMap, KeysKeepTheirValuesThroughGrowing) {
     }
   }
 }
+
+TEST(FlatSet, KeepsEachKeyOnceInTheOrderFirstMet) {
+  FlatSet<int> set;
+  std::vector<int> expected;
+  for (int round = 0; round < 2; ++round) {
+    for (int key = 999; key >= 0; key -= 3) {
+      EXPECT_EQ(set.Insert(key), round == 0);
+      if (round == 0) expected.push_back(key);
+    }
+  }
+  EXPECT_EQ(set.Keys(), expected);
+}
