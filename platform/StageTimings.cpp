@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <sys/resource.h>
+
 namespace platform {
 namespace {
 
@@ -13,6 +15,11 @@ std::string Seconds(double seconds) {
   char number[32];
   const auto end = std::to_chars(number, number + sizeof number, seconds, std::chars_format::fixed, 3).ptr;
   return std::string(number, end);
+}
+
+long PeakKilobytes() {
+  rusage usage{};
+  return getrusage(RUSAGE_SELF, &usage) == 0 ? usage.ru_maxrss : 0;
 }
 
 }  // namespace
@@ -28,8 +35,8 @@ StageTimings::~StageTimings() {
   if (!enabled_) return;
   EndCurrent();
   for (const Stage& stage : stages_) {
-    std::fprintf(out_, "timing: %s %s s, cpu %s s\n", stage.name.c_str(), Seconds(stage.wall).c_str(),
-                 Seconds(stage.cpu).c_str());
+    std::fprintf(out_, "timing: %s %s s, cpu %s s, peak %ld MB\n", stage.name.c_str(), Seconds(stage.wall).c_str(),
+                 Seconds(stage.cpu).c_str(), stage.peakKilobytes / 1024);
   }
   std::fflush(out_);
 }
@@ -50,6 +57,7 @@ void StageTimings::EndCurrent() {
   if (!running_) return;
   stages_[current_].wall += std::chrono::duration<double>(Clock::now() - start_).count();
   stages_[current_].cpu += static_cast<double>(std::clock() - cpuStart_) / CLOCKS_PER_SEC;
+  stages_[current_].peakKilobytes = PeakKilobytes();
   running_ = false;
 }
 

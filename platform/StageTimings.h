@@ -2,9 +2,12 @@
 // Opt-in times of the steps of a long run, for measuring it on real models:
 // Begin(name) ends the step before and starts the next; a name met again adds
 // to its total. On destruction one line per step,
-// "timing: <name> <wall seconds> s, cpu <processor seconds> s", goes to the
-// output, in first-met order. The processor time tells a slow step from a
-// busy machine. A disabled instance costs nothing and prints nothing.
+// "timing: <name> <wall seconds> s, cpu <processor seconds> s, peak <MB> MB",
+// goes to the output, in first-met order. The processor time tells a slow
+// step from a busy machine; the peak is the process's high-water mark of
+// resident memory when the step last ended, so the first step that shows the
+// final figure is the one that reached it. A disabled instance costs nothing
+// and prints nothing.
 
 #include <chrono>
 #include <cstdio>
@@ -37,6 +40,7 @@ class StageTimings {
     std::string name;
     double wall = 0.0;
     double cpu = 0.0;
+    long peakKilobytes = 0;
   };
 
   std::vector<Stage> stages_;

@@ -36,7 +36,7 @@ struct Times {
 Times TimesOf(const std::string& text, const std::string& stage) {
   std::smatch match;
   if (!std::regex_search(text, match,
-                         std::regex("timing: " + stage + " " + kSeconds + " s, cpu " + kSeconds + " s\n"))) {
+                         std::regex("timing: " + stage + " " + kSeconds + " s, cpu " + kSeconds + " s, peak [0-9]+ MB\n"))) {
     return {};
   }
   return {std::stod(match[1]), std::stod(match[2])};
@@ -50,7 +50,7 @@ TEST(StageTimings, PrintsOneLinePerStageInTheOrderFirstMet) {
     stages.Begin("dialog set-up");
     stages.Begin("write");
   });
-  const std::string times = " " + kSeconds + " s, cpu " + kSeconds + " s\n";
+  const std::string times = " " + kSeconds + " s, cpu " + kSeconds + " s, peak [1-9][0-9]* MB\n";
   EXPECT_TRUE(std::regex_match(
       text, std::regex("timing: load" + times + "timing: dialog set-up" + times + "timing: write" + times)))
       << text;
