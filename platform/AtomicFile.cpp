@@ -53,6 +53,11 @@ bool AtomicFile::Write(std::string_view bytes) {
   return !failed_;
 }
 
+void AtomicFile::StartWriteOut() {
+  if (file_ == nullptr || failed_ || std::fflush(file_) != 0) return;
+  ::sync_file_range(::fileno(file_), 0, 0, SYNC_FILE_RANGE_WRITE);
+}
+
 bool AtomicFile::Commit() {
   if (file_ == nullptr) return false;
   bool ok = !failed_ && std::fflush(file_) == 0 && ::fsync(::fileno(file_)) == 0;

@@ -21,6 +21,10 @@ class AtomicFile {
   // folder does not exist or cannot be written, or the target is read-only.
   bool Open(const std::string& target);
   bool Write(std::string_view bytes);
+  // Asks the system to start putting what is written so far on disk, so
+  // that the sync of Commit has less left to wait for. A hint: failures
+  // show in Commit.
+  void StartWriteOut();
   // Flushes, syncs, closes and renames over the target.
   bool Commit();
   // Removes the temporary file; the target stays as it was.
