@@ -23,6 +23,7 @@ class MemorySink : public ByteSink {
     return true;
   }
   const std::string& Bytes() const { return bytes_; }
+  void Clear() { bytes_.clear(); }
 
  private:
   std::string bytes_;

@@ -1,7 +1,11 @@
 #include "SosiExportRun.h"
 
+#include <algorithm>
+#include <memory>
+
 #include "HostConsole.h"
 #include "LwdPipe.h"
+#include "OrderedChunks.h"
 #include "SosiCodes.h"
 #include "SosiUnits.h"
 
@@ -47,20 +51,7 @@ const std::wstring& Memo(std::map<const CWsFeature*, std::wstring>& names, const
 
 SosiExportRun::SosiExportRun(const SosiLayout& layout, const SosiExportTables& tables, const SosiHeaderTexts& texts,
                              const std::map<int, std::wstring>* pointTags)
-    : layout_(layout),
-      pointTags_(pointTags),
-      texts_(texts),
-      // The dialog maps methods, supplies and materials only in the full-mapping
-      // variant; elsewhere their tables are empty by design and not reported.
-      pipeTypes_(tables.pipeTypes, L"pipe type", true),
-      pipeUsage_(tables.pipeUsage, L"pipe usage", true),
-      pipeMethod_(tables.pipeMethod, L"pipe method", layout.fullMapping),
-      pipeSupply_(tables.pipeSupply, L"pipe supply", layout.fullMapping),
-      pipeMaterials_(tables.pipeMaterials, L"pipe material", layout.fullMapping),
-      productStandards_(tables.pipeMaterialsProductStandard, L"pipe material product standard", layout.fullMapping),
-      connectionTypes_(tables.connectionTypes, L"point type", true),
-      connectionUsage_(tables.connectionUsage, L"point usage", true),
-      connectionMethod_(tables.connectionMethod, L"point method", layout.fullMapping) {
+    : layout_(layout), tables_(tables), pointTags_(pointTags), texts_(texts), lookups_(tables, layout.fullMapping) {
   using namespace sosi_codes;
   if (auto code = LeadingNumber(texts.coordinateSystem)) {
     coordinateSystem_ = *code;
@@ -113,21 +104,97 @@ SosiHeader SosiExportRun::MakeHeader(const SosiObjectPlan& plan) const {
   return header;
 }
 
+// The dialog maps methods, supplies and materials only in the full-mapping
+// variant; elsewhere their tables are empty by design and not reported.
+SosiExportRun::ObjectLookups::ObjectLookups(const SosiExportTables& tables, bool fullMapping)
+    : pipeTypes(tables.pipeTypes, L"pipe type", true),
+      pipeUsage(tables.pipeUsage, L"pipe usage", true),
+      pipeMethod(tables.pipeMethod, L"pipe method", fullMapping),
+      pipeSupply(tables.pipeSupply, L"pipe supply", fullMapping),
+      pipeMaterials(tables.pipeMaterials, L"pipe material", fullMapping),
+      productStandards(tables.pipeMaterialsProductStandard, L"pipe material product standard", fullMapping),
+      connectionTypes(tables.connectionTypes, L"point type", true),
+      connectionUsage(tables.connectionUsage, L"point usage", true),
+      connectionMethod(tables.connectionMethod, L"point method", fullMapping) {}
+
+void SosiExportRun::ObjectLookups::Add(const ObjectLookups& other) {
+  pipeTypes.Add(other.pipeTypes);
+  pipeUsage.Add(other.pipeUsage);
+  pipeMethod.Add(other.pipeMethod);
+  pipeSupply.Add(other.pipeSupply);
+  pipeMaterials.Add(other.pipeMaterials);
+  productStandards.Add(other.productStandards);
+  connectionTypes.Add(other.connectionTypes);
+  connectionUsage.Add(other.connectionUsage);
+  connectionMethod.Add(other.connectionMethod);
+}
+
+void SosiExportRun::ObjectLookups::Report() const {
+  for (const FeatureLookup* lookup : {&pipeTypes, &pipeUsage, &pipeMethod, &pipeSupply, &pipeMaterials,
+                                      &productStandards, &connectionTypes, &connectionUsage, &connectionMethod}) {
+    lookup->Report();
+  }
+}
+
 bool SosiExportRun::Write(ByteSink& sink, const SosiObjectPlan& plan) {
   SosiFileWriter writer(sink);
   curveHeads_ = LineHeads(writer, layout_.curve);
   pointHeads_ = LineHeads(writer, layout_.point);
   WriteSosiHeader(writer, MakeHeader(plan), layout_);
-  for (const SosiCurvePlan& curve : plan.Curves()) WriteCurve(writer, curve);
-  for (const SosiPointPlan& point : plan.Points()) WritePoint(writer, point);
+  writer.Flush();
+  const bool objectsWritten = WriteObjects(sink, plan);
   writer.End();
-  replacedCharacters_ = writer.Encoder().ReplacedCount();
-  unknownCharacters_ = writer.Encoder().UnknownCount();
-  shortenedValues_ = writer.ShortenedValues();
-  return !writer.Failed();
+  replacedCharacters_ += writer.Encoder().ReplacedCount();
+  unknownCharacters_ += writer.Encoder().UnknownCount();
+  shortenedValues_ += writer.ShortenedValues();
+  return objectsWritten && !writer.Failed();
 }
 
-void SosiExportRun::WriteCurve(SosiFileWriter& writer, const SosiCurvePlan& curve) {
+bool SosiExportRun::WriteObjects(ByteSink& sink, const SosiObjectPlan& plan) {
+  // A chunk's lines are a few hundred kilobytes.
+  constexpr std::size_t kChunkObjects = 1024;
+  struct Thread {
+    explicit Thread(const SosiExportRun& run) : lookups(run.tables_, run.layout_.fullMapping) {}
+    MemorySink lines;
+    SosiFileWriter writer{lines};
+    ObjectLookups lookups;
+  };
+  const std::unique_ptr<Thread> threads[] = {std::make_unique<Thread>(*this), std::make_unique<Thread>(*this)};
+  const std::vector<SosiCurvePlan>& curves = plan.Curves();
+  const std::vector<SosiPointPlan>& points = plan.Points();
+  const std::size_t objects = curves.size() + points.size();
+  bool handedOn = true;
+  MakeChunksInOrder(
+      (objects + kChunkObjects - 1) / kChunkObjects,
+      [&](int thread, std::size_t chunk) {
+        Thread& own = *threads[thread];
+        const std::size_t first = chunk * kChunkObjects;
+        const std::size_t end = std::min(objects, first + kChunkObjects);
+        own.writer.NumberObjectsAfter(static_cast<long>(first));
+        for (std::size_t object = first; object < end; ++object) {
+          if (object < curves.size()) {
+            WriteCurve(own.writer, own.lookups, curves[object]);
+          } else {
+            WritePoint(own.writer, own.lookups, points[object - curves.size()]);
+          }
+        }
+        own.writer.Flush();
+      },
+      [&](int thread) {
+        MemorySink& lines = threads[thread]->lines;
+        if (!sink.Write(lines.Bytes())) handedOn = false;
+        lines.Clear();
+      });
+  for (const std::unique_ptr<Thread>& thread : threads) {
+    lookups_.Add(thread->lookups);
+    replacedCharacters_ += thread->writer.Encoder().ReplacedCount();
+    unknownCharacters_ += thread->writer.Encoder().UnknownCount();
+    shortenedValues_ += thread->writer.ShortenedValues();
+  }
+  return handedOn;
+}
+
+void SosiExportRun::WriteCurve(SosiFileWriter& writer, ObjectLookups& lookups, const SosiCurvePlan& curve) const {
   const LwdDeviceSegment* first = curve.segments.front();
   const LwdDeviceSegment* last = curve.segments.back();
   // Values of a run come from the pipe of its first segment.
@@ -137,22 +204,22 @@ void SosiExportRun::WriteCurve(SosiFileWriter& writer, const SosiCurvePlan& curv
 
   using sosi_units::DecimalText;
   SosiValues values;
-  const CWsFeature* type = pipeTypes_.Find(name);
+  const CWsFeature* type = lookups.pipeTypes.Find(name);
   const std::wstring_view objectType =
-      type != nullptr ? Memo(curveTypeNames_, *type, sosi_codes::PipeObjectTypeName) : std::wstring_view();
+      type != nullptr ? Memo(lookups.curveTypeNames, *type, sosi_codes::PipeObjectTypeName) : std::wstring_view();
   values.Set(SosiField::ObjectType, objectType.empty() ? layout_.genericCurveType : objectType);
   const DecimalText group = type != nullptr && type->Group() >= 0 ? DecimalText(type->Group()) : DecimalText();
   if (type != nullptr) {
     values.Set(SosiField::TypeCode, type->Feature());
     values.Set(SosiField::ThemeGroup, group.View());
   }
-  if (const CWsFeature* usage = pipeUsage_.Find(name)) values.Set(SosiField::Usage, usage->Feature());
-  if (const CWsFeature* method = pipeMethod_.Find(name)) values.Set(SosiField::Method, method->Feature());
-  if (const CWsFeature* supply = pipeSupply_.Find(name)) values.Set(SosiField::Supply, supply->Feature());
+  if (const CWsFeature* usage = lookups.pipeUsage.Find(name)) values.Set(SosiField::Usage, usage->Feature());
+  if (const CWsFeature* method = lookups.pipeMethod.Find(name)) values.Set(SosiField::Method, method->Feature());
+  if (const CWsFeature* supply = lookups.pipeSupply.Find(name)) values.Set(SosiField::Supply, supply->Feature());
   if (!material.empty()) {
-    const CWsFeature* code = pipeMaterials_.Find(material);
+    const CWsFeature* code = lookups.pipeMaterials.Find(material);
     values.Set(SosiField::Material, code != nullptr ? code->Feature() : material);
-    if (const CWsFeature* standard = productStandards_.Find(material)) {
+    if (const CWsFeature* standard = lookups.productStandards.Find(material)) {
       values.Set(SosiField::ProductStandard, standard->Feature());
     }
   }
@@ -186,18 +253,18 @@ void SosiExportRun::WriteCurve(SosiFileWriter& writer, const SosiCurvePlan& curv
   });
 }
 
-void SosiExportRun::WritePoint(SosiFileWriter& writer, const SosiPointPlan& point) {
+void SosiExportRun::WritePoint(SosiFileWriter& writer, ObjectLookups& lookups, const SosiPointPlan& point) const {
   const LwdDevicePointObject* pointObject = point.pointObject;
   const std::wstring& type = pointObject->getType();
 
   SosiValues values;
-  const CWsFeature* feature = connectionTypes_.Find(type);
+  const CWsFeature* feature = lookups.connectionTypes.Find(type);
   const std::wstring_view objectType =
-      feature != nullptr ? Memo(pointTypeNames_, *feature, sosi_codes::ObjectTypeName) : std::wstring_view();
+      feature != nullptr ? Memo(lookups.pointTypeNames, *feature, sosi_codes::ObjectTypeName) : std::wstring_view();
   values.Set(SosiField::ObjectType, objectType.empty() ? layout_.genericPointType : objectType);
   if (feature != nullptr) values.Set(SosiField::TypeCode, feature->Feature());
-  if (const CWsFeature* usage = connectionUsage_.Find(type)) values.Set(SosiField::Usage, usage->Feature());
-  if (const CWsFeature* method = connectionMethod_.Find(type)) values.Set(SosiField::Method, method->Feature());
+  if (const CWsFeature* usage = lookups.connectionUsage.Find(type)) values.Set(SosiField::Usage, usage->Feature());
+  if (const CWsFeature* method = lookups.connectionMethod.Find(type)) values.Set(SosiField::Method, method->Feature());
   values.Set(SosiField::Name, pointObject->getName());
   values.Set(SosiField::ModelType, type);
   if (pointTags_ != nullptr) {
@@ -236,10 +303,7 @@ std::wstring SosiExportRun::PointQuality(bool heights) const {
 
 void SosiExportRun::ReportProblems(const SosiObjectPlan& plan) const {
   for (const std::wstring& note : notes_) PrintLine(note);
-  for (const FeatureLookup* lookup : {&pipeTypes_, &pipeUsage_, &pipeMethod_, &pipeSupply_, &pipeMaterials_,
-                                      &productStandards_, &connectionTypes_, &connectionUsage_, &connectionMethod_}) {
-    lookup->Report();
-  }
+  lookups_.Report();
   if (plan.PointsWithoutPosition() > 0) {
     PrintLine(L"\n" + Count(plan.PointsWithoutPosition(), L"point object", L"point objects") +
               L" without a position not written");

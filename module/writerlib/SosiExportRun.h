@@ -60,13 +60,38 @@ class SosiExportRun {
   void ReportWritten(const std::wstring& fileName, const SosiObjectPlan& plan) const;
 
  private:
+  // What each writing thread keeps of its own: the lookups count the values
+  // without a code as they go, and object type names are made once for each
+  // feature, not for each object.
+  struct ObjectLookups {
+    ObjectLookups(const SosiExportTables& tables, bool fullMapping);
+    // Adds the other's counts of values without a code.
+    void Add(const ObjectLookups& other);
+    void Report() const;
+
+    FeatureLookup pipeTypes;
+    FeatureLookup pipeUsage;
+    FeatureLookup pipeMethod;
+    FeatureLookup pipeSupply;
+    FeatureLookup pipeMaterials;
+    FeatureLookup productStandards;
+    FeatureLookup connectionTypes;
+    FeatureLookup connectionUsage;
+    FeatureLookup connectionMethod;
+    std::map<const CWsFeature*, std::wstring> curveTypeNames;
+    std::map<const CWsFeature*, std::wstring> pointTypeNames;
+  };
+
   SosiHeader MakeHeader(const SosiObjectPlan& plan) const;
-  void WriteCurve(SosiFileWriter& writer, const SosiCurvePlan& curve);
-  void WritePoint(SosiFileWriter& writer, const SosiPointPlan& point);
+  // The objects after the header, on two threads in chunks.
+  bool WriteObjects(ByteSink& sink, const SosiObjectPlan& plan);
+  void WriteCurve(SosiFileWriter& writer, ObjectLookups& lookups, const SosiCurvePlan& curve) const;
+  void WritePoint(SosiFileWriter& writer, ObjectLookups& lookups, const SosiPointPlan& point) const;
   std::wstring PointQuality(bool heights) const;
   void Note(std::wstring line) { notes_.push_back(std::move(line)); }
 
   const SosiLayout& layout_;
+  const SosiExportTables tables_;
   const std::map<int, std::wstring>* pointTags_;
   SosiHeaderTexts texts_;
   // Codes and tokens taken from the header texts once.
@@ -79,18 +104,9 @@ class SosiExportRun {
   std::wstring qualityXY_;
   std::wstring qualityZ_;
   std::wstring pointQuality_[2];  // without and with heights
-  std::map<const CWsFeature*, std::wstring> curveTypeNames_;
-  std::map<const CWsFeature*, std::wstring> pointTypeNames_;
 
-  FeatureLookup pipeTypes_;
-  FeatureLookup pipeUsage_;
-  FeatureLookup pipeMethod_;
-  FeatureLookup pipeSupply_;
-  FeatureLookup pipeMaterials_;
-  FeatureLookup productStandards_;
-  FeatureLookup connectionTypes_;
-  FeatureLookup connectionUsage_;
-  FeatureLookup connectionMethod_;
+  // All threads' counts, for the report.
+  ObjectLookups lookups_;
 
   // The line starts of the objects' elements, made when writing begins.
   std::vector<std::string> curveHeads_;

@@ -352,3 +352,46 @@ TEST(SosiExportRun, OnlyTypeAndUsageAreReportedOutsideGemini) {
   // Without a material mapping the model's material is written as it stands.
   EXPECT_NE(text.find("...MATR_KODE PVC\n"), std::string::npos);
 }
+
+// A city's objects are written in chunks on two threads: the file must read
+// as if one thread had written it, and the report must count every object.
+TEST(SosiExportRun, ManyObjectsKeepTheirOrderNumbersAndCounts) {
+  constexpr int kSegments = 3000;
+  constexpr int kPoints = 2500;
+  WsModelStore store;
+  LwdDeviceSet devices;
+  LwdPipe* pipe = store.AddPipe(1, L"VL 110 PE", L"VL", L"PE", L"PE");
+  for (int i = 0; i < kSegments; ++i) {
+    const double x = 1000.0 + i;
+    devices.addDevice(store.AddSegment(pipe, 10000 + i, {{x, 2000, 0, false}, {x + 0.5, 2000.5, 0, false}}));
+  }
+  for (int i = 0; i < kPoints; ++i) {
+    const GmiPosition position(3000.0 + i, 4000.0);
+    // A character outside ISO-8859-10 in every name, to be counted.
+    devices.addDevice(store.AddPointObject(kClassHydrant, 20000 + i, L"H\u20ac" + std::to_wstring(i), L"Hydrant",
+                                           &position));
+  }
+  TestTables tables;
+  platform::HostCapture capture;
+  const std::string text = Readable(Export(devices, LmGemini, Texts(), Tables(tables)));
+
+  long serial = 0;
+  int id = 0;
+  for (std::size_t at = text.find("\n."); at != std::string::npos; at = text.find("\n.", at + 1)) {
+    const std::string_view line(text.data() + at + 1, text.find('\n', at + 1) - at - 1);
+    if (line.rfind(".KURVE ", 0) == 0 || line.rfind(".PUNKT ", 0) == 0) {
+      ASSERT_EQ(line.substr(7), std::to_string(++serial) + ":");
+    } else if (line.rfind("...SID ", 0) == 0) {
+      const int expected = serial <= kSegments ? 10000 + serial - 1 : 20000 + (serial - kSegments - 1);
+      ASSERT_EQ(line.substr(7), std::to_string(expected)) << "object " << serial;
+      ++id;
+    }
+  }
+  EXPECT_EQ(serial, kSegments + kPoints);
+  EXPECT_EQ(id, kSegments + kPoints);
+  EXPECT_EQ(text.substr(text.size() - 7), ".SLUTT\n");
+  const std::wstring report = capture.CommandLine();
+  EXPECT_NE(report.find(L"pipe type \"VL 110 PE\": 3000 objects"), std::wstring::npos) << report;
+  EXPECT_NE(report.find(L"point type \"Hydrant\": 2500 objects"), std::wstring::npos) << report;
+  EXPECT_NE(report.find(L"\n2500 characters outside ISO-8859-10 transliterated"), std::wstring::npos) << report;
+}
