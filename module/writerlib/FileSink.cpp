@@ -15,6 +15,9 @@ bool FileSink::Open(const std::string& path) {
 }
 
 bool FileSink::Write(std::string_view bytes) {
+  // Handing over before a block would outgrow its megabyte keeps every
+  // block's room at that.
+  if (block_.size() + bytes.size() > kBlockBytes) HandOver();
   block_.append(bytes);
   if (block_.size() >= kBlockBytes) HandOver();
   const std::lock_guard lock(mutex_);

@@ -72,7 +72,12 @@ std::string SosiFileWriter::QuoteIfNeeded(std::string_view encoded) {
 }
 
 void SosiFileWriter::Grow(std::size_t bytes) {
-  block_.resize(std::max(ByteSink::kBlockBytes + 64 * kMaxLineBytes, 2 * (used_ + bytes)));
+  // Doubling from a small block: a writer that makes only the header, or
+  // one chunk of objects, needs far less than a whole file's block.
+  constexpr std::size_t kFirstBytes = 64 << 10;
+  constexpr std::size_t kFullBytes = ByteSink::kBlockBytes + 64 * kMaxLineBytes;
+  const std::size_t doubled = std::clamp(2 * block_.size(), kFirstBytes, kFullBytes);
+  block_.resize(std::max(doubled, used_ + bytes));
 }
 
 void SosiFileWriter::Put(std::string_view bytes) {
