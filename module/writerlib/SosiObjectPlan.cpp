@@ -31,6 +31,7 @@ SosiObjectPlan::SosiObjectPlan(const LwdDeviceSet* devices, const PipeRuns* runs
   // allocation and a cache miss for each.
   FlatSet<const LwdDeviceSegment*> covered;
   if (runs != nullptr) {
+    curves_.reserve(runs->size());
     for (const auto& run : *runs) {
       // The pipe tag map knows a run by the id of its first segment.
       SosiCurvePlan curve;
@@ -67,6 +68,7 @@ SosiObjectPlan::SosiObjectPlan(const LwdDeviceSet* devices, const PipeRuns* runs
   }
   // The spans of one-segment curves point into singles_, so it is filled first.
   singles_ = std::move(segments);
+  curves_.reserve(curves_.size() + singles_.size());
   for (const LwdDeviceSegment*& segment : singles_) AddSegment(segment);
 }
 

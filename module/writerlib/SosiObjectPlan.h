@@ -24,9 +24,9 @@ struct SosiCurvePlan {
   // A run's segments in running order, or one segment. The first and the
   // last are never null.
   std::span<const LwdDeviceSegment* const> segments;
+  const std::wstring* tag = nullptr;
   // Written from the end of the last segment back to the start of the first.
   bool reversed = false;
-  const std::wstring* tag = nullptr;
   bool heights = false;  // every vertex has a height
 };
 
