@@ -3,12 +3,16 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <optional>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include <pugixml.hpp>
 
 #include "GmiGeodataSet.h"
+#include "PieceQueue.h"
 #include "SourceLines.h"
 #include "WsModelXmlReader.h"
 #include "XmlBlank.h"
@@ -168,22 +172,27 @@ class Window {
   bool atEnd_ = false;
 };
 
-class Streamer {
- public:
-  Streamer(std::FILE* file, XMLRead_IDTable& ids) : window_(file), reader_(ids, noLines_) {}
+// A run of whole children, or the document element's start tag alone,
+// parsed in a buffer of its own so that it outlives the window it came from.
+struct ParsedPiece {
+  std::unique_ptr<char[]> text;
+  pugi::xml_document document;
+  std::ptrdiff_t base = 0;  // where the text lies in the file
+  bool root = false;
+};
+using Pieces = PieceQueue<std::unique_ptr<ParsedPiece>>;
 
-  // False when the file is not taken.
-  bool Read(StreamedModel& model) {
+// Finds the pieces of the file and parses them: the work that the model
+// reader does not need to wait for, done on a thread of its own.
+class Scanner {
+ public:
+  Scanner(std::FILE* file, Pieces& pieces) : window_(file), pieces_(pieces) {}
+
+  // False when the file is not taken, or the pieces are no longer wanted.
+  bool Scan() {
     if (!window_.Refill(0)) return false;
     std::size_t at = 0;
-    if (!Prologue(at) || !Children(at) || !Trailer(at)) return false;
-    try {
-      model.set = reader_.Finish();
-    } catch (const ModelFileProblem&) {
-      return false;
-    }
-    model.documentElement = rootName_;
-    return true;
+    return Prologue(at) && Children(at) && Trailer(at);
   }
 
  private:
@@ -218,17 +227,14 @@ class Streamer {
     const std::string_view text = window_.Text().substr(at, step.end - at);
     std::string tag(text.substr(0, text.size() - 1));
     tag += empty ? ">" : "/>";
-    pugi::xml_document root;
-    if (!root.load_buffer(tag.data(), tag.size(), pugi::parse_default, pugi::encoding_utf8)) return false;
-    try {
-      reader_.Begin(root.document_element(), window_.Base() + static_cast<std::ptrdiff_t>(at));
-    } catch (const ModelFileProblem&) {
-      return false;
-    }
-    rootName_ = root.document_element().name();
+    auto root = std::make_unique<ParsedPiece>();
+    if (!root->document.load_buffer(tag.data(), tag.size(), pugi::parse_default, pugi::encoding_utf8)) return false;
+    root->base = window_.Base() + static_cast<std::ptrdiff_t>(at);
+    root->root = true;
+    rootName_ = root->document.document_element().name();
     rootEmpty_ = empty;
     at = step.end;
-    return true;
+    return pieces_.Push(std::move(root));
   }
 
   bool Children(std::size_t& at) {
@@ -291,26 +297,91 @@ class Streamer {
     return step.found == Found::Item && step.end == window_.Text().size() && window_.AtEnd();
   }
 
-  // Parses the children in [from, to) of the window in place and defines them.
+  // Parses a copy of the children in [from, to) of the window in place and
+  // hands it on.
   bool ParsePiece(std::size_t from, std::size_t to) {
     if (to <= from) return true;
-    pugi::xml_document piece;
-    const pugi::xml_parse_result parsed = piece.load_buffer_inplace(
-        window_.Data() + from, to - from, pugi::parse_default | pugi::parse_fragment, pugi::encoding_utf8);
-    if (!parsed) return false;
+    auto piece = std::make_unique<ParsedPiece>();
+    const std::size_t size = to - from;
+    piece->text = std::make_unique_for_overwrite<char[]>(size);
+    std::memcpy(piece->text.get(), window_.Data() + from, size);
+    piece->base = window_.Base() + static_cast<std::ptrdiff_t>(from);
+    const pugi::xml_parse_result parsed = piece->document.load_buffer_inplace(
+        piece->text.get(), size, pugi::parse_default | pugi::parse_fragment, pugi::encoding_utf8);
+    return parsed && pieces_.Push(std::move(piece));
+  }
+
+  Window window_;
+  Pieces& pieces_;
+  std::string rootName_;
+  bool rootEmpty_ = false;
+};
+
+// The scanner runs this far ahead of the model reader at the most: parsing
+// and defining take about as long as each other, so two pieces keep both
+// busy.
+constexpr std::size_t kPiecesAhead = 2;
+
+class Streamer {
+ public:
+  Streamer(std::FILE* file, XMLRead_IDTable& ids) : file_(file), reader_(ids, noLines_) {}
+
+  // False when the file is not taken.
+  bool Read(StreamedModel& model) {
+    Pieces pieces(kPiecesAhead);
+    bool scanned = false;
+    std::thread scanning([&] {
+      try {
+        scanned = Scanner(file_, pieces).Scan();
+      } catch (...) {
+        // Whatever went wrong, reading the file whole will meet it too.
+      }
+      pieces.Close();
+    });
+    bool defined = true;
     try {
-      reader_.Define(piece, window_.Base() + static_cast<std::ptrdiff_t>(from));
+      while (const std::optional<std::unique_ptr<ParsedPiece>> piece = pieces.Pop()) {
+        if (!Define(**piece)) {
+          defined = false;
+          break;
+        }
+      }
+    } catch (...) {
+      pieces.Cancel();
+      scanning.join();
+      throw;
+    }
+    pieces.Cancel();
+    scanning.join();
+    if (!defined || !scanned) return false;
+    try {
+      model.set = reader_.Finish();
+    } catch (const ModelFileProblem&) {
+      return false;
+    }
+    model.documentElement = rootName_;
+    return true;
+  }
+
+ private:
+  bool Define(const ParsedPiece& piece) {
+    try {
+      if (piece.root) {
+        reader_.Begin(piece.document.document_element(), piece.base);
+        rootName_ = piece.document.document_element().name();
+      } else {
+        reader_.Define(piece.document, piece.base);
+      }
     } catch (const ModelFileProblem&) {
       return false;
     }
     return true;
   }
 
-  Window window_;
+  std::FILE* file_;
   const SourceLines noLines_;  // messages come from reading the file whole
   WsModelXmlReader reader_;
   std::string rootName_;
-  bool rootEmpty_ = false;
 };
 
 }  // namespace

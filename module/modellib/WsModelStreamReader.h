@@ -3,7 +3,8 @@
 // memory as one parsed document (several times the size of the file): the
 // file is scanned for the borders between the document element's children,
 // and each run of about a megabyte of whole children is parsed on its own and
-// handed to the model reader.
+// handed to the model reader. Scanning and parsing run on a second thread,
+// a piece or two ahead of the model reader.
 //
 // It takes files of the usual shape: before the document element only an XML
 // declaration, other processing instructions, comments and blanks, and after

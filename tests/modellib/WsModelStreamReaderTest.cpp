@@ -207,3 +207,21 @@ TEST(WsModelStreamReader, LeavesOtherShapesAndEveryProblemToTheWholeDocument) {
   EXPECT_EQ(marked.composites, 6);
   EXPECT_EQ(capture.CommandLine(), L"");
 }
+
+// The pieces are parsed a piece or two ahead of the model reader: a problem
+// met by either side, far into the file, must still leave the file to the
+// whole document.
+TEST(WsModelStreamReader, AProblemFarIntoALargeFileIsLeftToTheWholeDocument) {
+  const std::string town = Town(6000);
+  const std::size_t end = town.rfind("</");
+  TempDir dir;
+  // A model problem: the model reader gives up while the parser runs on.
+  const std::string twice = town.substr(0, end) + "<Valve id=\"1\"/><Valve id=\"1\"/>" + town.substr(end);
+  EXPECT_EQ(Streamed(dir.Write("twice.xml", twice)), "not taken");
+  const std::size_t middle = town.find("<Pipe ", town.size() / 2);
+  const std::string early = town.substr(0, middle) + "<Valve id=\"1\"/><Valve id=\"1\"/>" + town.substr(middle);
+  EXPECT_EQ(Streamed(dir.Write("early.xml", early)), "not taken");
+  // An XML problem: the parser gives up while the model reader has pieces to define.
+  const std::string broken = town.substr(0, end) + "<Valve id=\"1\"></Valv>" + town.substr(end);
+  EXPECT_EQ(Streamed(dir.Write("broken.xml", broken)), "not taken");
+}
