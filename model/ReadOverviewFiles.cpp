@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <memory>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -90,13 +91,16 @@ PipeRuns CutRuns(const SectionChainList& sectionChains, const PointObjectTagMap&
 
 }  // namespace
 
-void LmWsSosiExportUI::ReadOverviewFiles(const LwdDeviceSet* exportSet, const std::vector<std::wstring>& paths,
-                                         const SectionChainList& sectionChains, PointObjectTagMap& pointObjectTags,
-                                         PipeTagMap& pipeTags, PipeRuns& pipeRuns) const {
-  if (exportSet == nullptr || paths.empty()) return;
-  OverviewLookup lookup;
-  for (const std::wstring& path : paths) ReadOverviewFile(path, lookup);
+std::unique_ptr<OverviewLookup> LmWsSosiExportUI::ReadOverviewLookup(const std::vector<std::wstring>& paths) {
+  auto lookup = std::make_unique<OverviewLookup>();
+  for (const std::wstring& path : paths) ReadOverviewFile(path, *lookup);
+  return lookup;
+}
 
+void LmWsSosiExportUI::ApplyOverview(const LwdDeviceSet* exportSet, const OverviewLookup& lookup,
+                                     const SectionChainList& sectionChains, PointObjectTagMap& pointObjectTags,
+                                     PipeTagMap& pipeTags, PipeRuns& pipeRuns) const {
+  if (exportSet == nullptr) return;
   IdPairs<std::wstring_view> manholeTags;
   for (int i = 0; i < exportSet->numDevices(); ++i) {
     const LwdDevicePointObject* pointObject = AsMappedPointObject(exportSet->getDevice(i));
@@ -113,4 +117,11 @@ void LmWsSosiExportUI::ReadOverviewFiles(const LwdDeviceSet* exportSet, const st
     pipeRuns.push_back(std::move(run));
   }
   AssignInIdOrder(runTags, pipeTags);
+}
+
+void LmWsSosiExportUI::ReadOverviewFiles(const LwdDeviceSet* exportSet, const std::vector<std::wstring>& paths,
+                                         const SectionChainList& sectionChains, PointObjectTagMap& pointObjectTags,
+                                         PipeTagMap& pipeTags, PipeRuns& pipeRuns) const {
+  if (exportSet == nullptr || paths.empty()) return;
+  ApplyOverview(exportSet, *ReadOverviewLookup(paths), sectionChains, pointObjectTags, pipeTags, pipeRuns);
 }

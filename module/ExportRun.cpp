@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <filesystem>
+#include <future>
 #include <memory>
 
 #include "CSosiExportException.h"
@@ -13,6 +14,7 @@
 #include "LmWsSosiMapper.h"
 #include "LwcNodePointObjectLinkSet.h"
 #include "LwdDeviceSet.h"
+#include "OverviewLookup.h"
 #include "SOSIMapperData.h"
 #include "SOSIMapperDataReader.h"
 #include "SOSIMapperDataWriter.h"
@@ -117,6 +119,16 @@ bool LmWsSosiExportUI::ExportRun(const std::wstring& givenModelPath, const std::
     Alert(L"Can not save default values to file %s\n\nSosi-export will continue", settingsPath);
   }
 
+  // The overview files need nothing of the model: they are read on a second
+  // thread while the device set is assembled.
+  stages.Begin("overview step");
+  std::vector<std::wstring> overviewFiles;
+  if (settings->FileFormat == kGeminiFileFormat && UseOverviewFiles()) ChooseOverviewFiles(overviewFiles);
+  std::future<std::unique_ptr<OverviewLookup>> overviewReading;
+  if (!overviewFiles.empty()) {
+    overviewReading = std::async(std::launch::async, [&overviewFiles] { return ReadOverviewLookup(overviewFiles); });
+  }
+
   stages.Begin("device set assembly");
   LmWsSosiMapper mapper;
   mapper.SetSOSIFileFormat(static_cast<LmWsSosiMapper::eSOSIFileFormat>(settings->FileFormat));
@@ -129,10 +141,8 @@ bool LmWsSosiExportUI::ExportRun(const std::wstring& givenModelPath, const std::
   PipeTagMap pipeTags;
   PipeRuns pipeRuns;
   stages.Begin("overview step");
-  if (settings->FileFormat == kGeminiFileFormat && UseOverviewFiles()) {
-    std::vector<std::wstring> overviewFiles;
-    ChooseOverviewFiles(overviewFiles);
-    ReadOverviewFiles(exportDevices.get(), overviewFiles, sectionChains, pointObjectTags, pipeTags, pipeRuns);
+  if (overviewReading.valid()) {
+    ApplyOverview(exportDevices.get(), *overviewReading.get(), sectionChains, pointObjectTags, pipeTags, pipeRuns);
   }
 
   stages.Begin("writing");
