@@ -2,40 +2,59 @@
 
 #include <algorithm>
 
+#include "WideText.h"
+
 namespace {
 
-constexpr std::size_t kBlockCharacters = 64 * 1024;
+constexpr std::size_t kBlockBytes = 256 * 1024;
 
 }  // namespace
 
-std::wstring_view OverviewLookup::Copy(std::wstring_view text) {
+void ToOverviewUtf8(std::wstring_view text, std::string& utf8) {
+  utf8.clear();
+  for (const wchar_t c : text) {
+    if (c >= 0x80) {
+      utf8 = platform::ToUtf8(text);
+      return;
+    }
+    utf8.push_back(static_cast<char>(c));
+  }
+}
+
+std::string_view OverviewLookup::Copy(std::string_view text) {
   if (blocks_.empty() || blockSize_ - blockUsed_ < text.size()) {
-    blockSize_ = std::max(kBlockCharacters, text.size());
-    blocks_.push_back(std::make_unique<wchar_t[]>(blockSize_));
+    blockSize_ = std::max(kBlockBytes, text.size());
+    blocks_.push_back(std::make_unique_for_overwrite<char[]>(blockSize_));
     blockUsed_ = 0;
   }
-  wchar_t* copy = blocks_.back().get() + blockUsed_;
+  char* copy = blocks_.back().get() + blockUsed_;
   std::copy(text.begin(), text.end(), copy);
   blockUsed_ += text.size();
   return {copy, text.size()};
 }
 
-std::uint32_t OverviewLookup::FindText(std::wstring_view text, std::uint64_t hash) const {
+std::string_view OverviewLookup::ShortName(const Manhole& manhole) const {
+  const std::string_view text = texts_[manhole.text];
+  return text.substr(text.size() - manhole.shortNameBytes);
+}
+
+std::uint32_t OverviewLookup::FindText(std::string_view text, std::uint64_t hash) const {
   return textIndex_.Find(hash, [&](std::uint32_t entry) { return texts_[entry] == text; });
 }
 
-std::wstring_view OverviewLookup::FindPipeByNumbers(std::uint32_t first, std::uint32_t second) const {
+std::string_view OverviewLookup::FindPipeByNumbers(std::uint32_t first, std::uint32_t second) const {
   const std::uint32_t found = pipeIndex_.Find(flat_hash::OfPair(first, second), [&](std::uint32_t entry) {
     return pipes_[entry].first == first && pipes_[entry].second == second;
   });
-  return found == FlatHashIndex::kNone ? std::wstring_view() : texts_[pipes_[found].pipe];
+  return found == kNone ? std::string_view() : texts_[pipes_[found].pipe];
 }
 
 std::uint32_t OverviewLookup::Keep(std::wstring_view text) {
-  const std::uint64_t hash = flat_hash::OfText(text);
-  if (const std::uint32_t found = FindText(text, hash); found != FlatHashIndex::kNone) return found;
+  ToOverviewUtf8(text, utf8_);
+  const std::uint64_t hash = flat_hash::OfBytes(utf8_);
+  if (const std::uint32_t found = FindText(utf8_, hash); found != kNone) return found;
   const auto number = static_cast<std::uint32_t>(texts_.size());
-  texts_.push_back(Copy(text));
+  texts_.push_back(Copy(utf8_));
   textIndex_.Insert(hash, number);
   return number;
 }
@@ -48,7 +67,6 @@ void OverviewLookup::ExpectManholeLines(std::size_t lines) {
   texts_.reserve(texts_.size() + lines);
   textIndex_.Reserve(texts_.size() + lines);
   manholes_.reserve(manholes_.size() + lines);
-  manholeTexts_.reserve(manholes_.size() + lines);
   manholeIndex_.Reserve(manholes_.size() + lines);
 }
 
@@ -60,14 +78,13 @@ void OverviewLookup::ExpectPipeLines(std::size_t lines) {
 }
 
 void OverviewLookup::ManholeTag(const OverviewTagView& tag) {
-  const std::uint64_t hash = flat_hash::OfText(tag.shortName);
-  const auto sameName = [&](std::uint32_t entry) { return manholes_[entry].shortName == tag.shortName; };
-  if (manholeIndex_.Find(hash, sameName) != FlatHashIndex::kNone) return;
-  const std::uint32_t number = Keep(tag.text);
-  const std::wstring_view text = texts_[number];
+  ToOverviewUtf8(tag.shortName, utf8_);
+  const std::uint64_t hash = flat_hash::OfBytes(utf8_);
+  const auto sameName = [&](std::uint32_t entry) { return ShortName(manholes_[entry]) == utf8_; };
+  if (manholeIndex_.Find(hash, sameName) != kNone) return;
+  const auto shortNameBytes = static_cast<std::uint32_t>(utf8_.size());
   manholeIndex_.Insert(hash, static_cast<std::uint32_t>(manholes_.size()));
-  manholes_.push_back({text, text.substr(text.size() - tag.shortName.size())});
-  manholeTexts_.push_back(number);
+  manholes_.push_back({Keep(tag.text), shortNameBytes});
 }
 
 void OverviewLookup::PipeLine(const OverviewTagView& pipe, const OverviewTagView& first,
@@ -79,21 +96,13 @@ void OverviewLookup::PipeLine(const OverviewTagView& pipe, const OverviewTagView
   pipes_.push_back({firstText, secondText, Keep(pipe.text)});
 }
 
-const OverviewTagView* OverviewLookup::FindManholeTag(std::wstring_view shortName) const {
-  const std::uint32_t found = manholeIndex_.Find(
-      flat_hash::OfText(shortName), [&](std::uint32_t entry) { return manholes_[entry].shortName == shortName; });
-  return found == FlatHashIndex::kNone ? nullptr : &manholes_[found];
+std::uint32_t OverviewLookup::FindManholeTag(std::wstring_view shortName) const {
+  std::string name;
+  ToOverviewUtf8(shortName, name);
+  return manholeIndex_.Find(flat_hash::OfBytes(name),
+                            [&](std::uint32_t entry) { return ShortName(manholes_[entry]) == name; });
 }
 
-std::wstring_view OverviewLookup::FindPipeLine(std::wstring_view firstTag, std::wstring_view secondTag) const {
-  const std::uint32_t first = FindText(firstTag, flat_hash::OfText(firstTag));
-  const std::uint32_t second = FindText(secondTag, flat_hash::OfText(secondTag));
-  if (first == FlatHashIndex::kNone || second == FlatHashIndex::kNone) return {};
-  return FindPipeByNumbers(first, second);
-}
-
-std::wstring_view OverviewLookup::FindPipeLine(const OverviewTagView& firstManhole,
-                                               const OverviewTagView& secondManhole) const {
-  return FindPipeByNumbers(manholeTexts_[static_cast<std::size_t>(&firstManhole - manholes_.data())],
-                           manholeTexts_[static_cast<std::size_t>(&secondManhole - manholes_.data())]);
+std::string_view OverviewLookup::FindPipeLine(std::uint32_t firstManhole, std::uint32_t secondManhole) const {
+  return FindPipeByNumbers(manholes_[firstManhole].text, manholes_[secondManhole].text);
 }

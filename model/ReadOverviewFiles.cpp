@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <string_view>
 #include <utility>
@@ -10,6 +11,7 @@
 #include "ModelCasts.h"
 #include "OverviewLookup.h"
 #include "PipeRunBuilder.h"
+#include "WideText.h"
 
 namespace {
 
@@ -21,6 +23,11 @@ const std::wstring& NameOf(const LwdDevicePointObject* pointObject) {
 template <typename Value>
 using IdPairs = std::vector<std::pair<int, Value>>;
 
+std::wstring Wide(std::string_view utf8) { return platform::FromUtf8(utf8); }
+std::pair<std::wstring, bool> Wide(const std::pair<std::string_view, bool>& tag) {
+  return {platform::FromUtf8(tag.first), tag.second};
+}
+
 // Puts the pairs into the map in the order of their ids, each at the map's
 // end rather than at a place searched for through a tree of a city's
 // hundred thousand; of pairs with the same id the last one stays, as when
@@ -28,21 +35,21 @@ using IdPairs = std::vector<std::pair<int, Value>>;
 template <typename Value, typename Map>
 void AssignInIdOrder(IdPairs<Value>& pairs, Map& map) {
   std::stable_sort(pairs.begin(), pairs.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (const auto& [id, value] : pairs) map.insert_or_assign(map.end(), id, typename Map::mapped_type(value));
+  for (const auto& [id, value] : pairs) map.insert_or_assign(map.end(), id, Wide(value));
 }
 
 // A pipe line listing the run's end manhole first matches with the flag
 // false; one listing its start manhole first, with true.
 void MatchRun(const std::vector<const LwdDeviceSegment*>& run, const OverviewLookup& lookup,
-              IdPairs<std::pair<std::wstring_view, bool>>& pipeTags) {
+              IdPairs<std::pair<std::string_view, bool>>& pipeTags) {
   if (run.empty()) return;
-  const OverviewTagView* startTag = lookup.FindManholeTag(NameOf(run.front()->getStartDevicePointObject()));
-  const OverviewTagView* endTag = lookup.FindManholeTag(NameOf(run.back()->getEndDevicePointObject()));
-  if (startTag == nullptr || endTag == nullptr) return;
+  const std::uint32_t startTag = lookup.FindManholeTag(NameOf(run.front()->getStartDevicePointObject()));
+  const std::uint32_t endTag = lookup.FindManholeTag(NameOf(run.back()->getEndDevicePointObject()));
+  if (startTag == OverviewLookup::kNone || endTag == OverviewLookup::kNone) return;
   bool startFirst = false;
-  std::wstring_view pipe = lookup.FindPipeLine(*endTag, *startTag);
+  std::string_view pipe = lookup.FindPipeLine(endTag, startTag);
   if (pipe.empty()) {
-    pipe = lookup.FindPipeLine(*startTag, *endTag);
+    pipe = lookup.FindPipeLine(startTag, endTag);
     startFirst = true;
   }
   if (pipe.empty()) return;
@@ -101,17 +108,17 @@ void LmWsSosiExportUI::ApplyOverview(const LwdDeviceSet* exportSet, const Overvi
                                      const SectionChainList& sectionChains, PointObjectTagMap& pointObjectTags,
                                      PipeTagMap& pipeTags, PipeRuns& pipeRuns) const {
   if (exportSet == nullptr) return;
-  IdPairs<std::wstring_view> manholeTags;
+  IdPairs<std::string_view> manholeTags;
   for (int i = 0; i < exportSet->numDevices(); ++i) {
     const LwdDevicePointObject* pointObject = AsMappedPointObject(exportSet->getDevice(i));
     if (pointObject == nullptr) continue;
-    if (const OverviewTagView* tag = lookup.FindManholeTag(pointObject->getName())) {
-      manholeTags.push_back({pointObject->getPersistentID(), tag->text});
+    if (const std::uint32_t tag = lookup.FindManholeTag(pointObject->getName()); tag != OverviewLookup::kNone) {
+      manholeTags.push_back({pointObject->getPersistentID(), lookup.ManholeTagText(tag)});
     }
   }
   AssignInIdOrder(manholeTags, pointObjectTags);
 
-  IdPairs<std::pair<std::wstring_view, bool>> runTags;
+  IdPairs<std::pair<std::string_view, bool>> runTags;
   for (auto& run : CutRuns(sectionChains, pointObjectTags)) {
     MatchRun(run, lookup, runTags);
     pipeRuns.push_back(std::move(run));

@@ -109,19 +109,22 @@ inline std::uint64_t OfPair(std::uint64_t first, std::uint64_t second) {
   return Mix(first * 0x9E3779B97F4A7C15ull + second);
 }
 
-// Two characters at a time.
-static_assert(sizeof(wchar_t) == 4);
-inline std::uint64_t OfText(std::wstring_view text) {
-  std::uint64_t hash = text.size();
-  const wchar_t* at = text.data();
-  std::size_t left = text.size();
-  for (; left >= 2; left -= 2, at += 2) {
+// Eight bytes at a time.
+inline std::uint64_t OfBytes(std::string_view bytes) {
+  std::uint64_t hash = bytes.size();
+  const char* at = bytes.data();
+  std::size_t left = bytes.size();
+  for (; left >= 8; left -= 8, at += 8) {
     std::uint64_t word = 0;
     std::memcpy(&word, at, sizeof word);
     hash = (hash ^ word) * 0x9E3779B97F4A7C15ull;
     hash ^= hash >> 29;
   }
-  if (left > 0) hash = (hash ^ static_cast<std::uint32_t>(*at)) * 0x9E3779B97F4A7C15ull;
+  if (left > 0) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, at, left);
+    hash = (hash ^ word) * 0x9E3779B97F4A7C15ull;
+  }
   return Mix(hash);
 }
 

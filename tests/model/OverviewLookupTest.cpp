@@ -13,7 +13,7 @@ OverviewTagView Tag(const std::wstring& text) {
 
 }  // namespace
 
-TEST(OverviewLookup, FirstTagsAndPipeLinesAreFoundByTextsAndByManholesAlike) {
+TEST(OverviewLookup, FirstTagsAndPipeLinesAreFoundByManholes) {
   const std::wstring sk1 = L"+P1=320.01-SK01", sk2 = L"+P1=320.01-SK02", sk3 = L"+P1=320.01-SK03";
   const std::wstring sp1 = L"+P1=320.01-SP01", sp2 = L"+P1=320.01-SP02", later = L"+P1=320.01-SP09";
   OverviewLookup lookup;
@@ -23,19 +23,30 @@ TEST(OverviewLookup, FirstTagsAndPipeLinesAreFoundByTextsAndByManholesAlike) {
   lookup.PipeLine(Tag(sp2), Tag(sk2), Tag(sk3));
   lookup.PipeLine(Tag(later), Tag(sk1), Tag(sk2));  // a later line for the same pair is not used
 
-  const OverviewTagView* first = lookup.FindManholeTag(L"-SK01");
-  const OverviewTagView* second = lookup.FindManholeTag(L"-SK02");
-  const OverviewTagView* third = lookup.FindManholeTag(L"-SK03");
-  ASSERT_TRUE(first != nullptr && second != nullptr && third != nullptr);
-  EXPECT_EQ(first->text, sk1);
-  EXPECT_EQ(first->shortName, L"-SK01");
-  EXPECT_EQ(lookup.FindManholeTag(L"-SK04"), nullptr);
-  EXPECT_EQ(lookup.FindPipeLine(sk1, sk2), sp1);
-  EXPECT_EQ(lookup.FindPipeLine(*first, *second), sp1);
-  EXPECT_EQ(lookup.FindPipeLine(*second, *third), sp2);
+  const std::uint32_t first = lookup.FindManholeTag(L"-SK01");
+  const std::uint32_t second = lookup.FindManholeTag(L"-SK02");
+  const std::uint32_t third = lookup.FindManholeTag(L"-SK03");
+  ASSERT_TRUE(first != OverviewLookup::kNone && second != OverviewLookup::kNone && third != OverviewLookup::kNone);
+  EXPECT_EQ(lookup.ManholeTagText(first), "+P1=320.01-SK01");
+  EXPECT_EQ(lookup.FindManholeTag(L"-SK04"), OverviewLookup::kNone);
+  EXPECT_EQ(lookup.FindPipeLine(first, second), "+P1=320.01-SP01");
+  EXPECT_EQ(lookup.FindPipeLine(second, third), "+P1=320.01-SP02");
   // The order of the manholes counts.
-  EXPECT_EQ(lookup.FindPipeLine(*second, *first), L"");
-  EXPECT_EQ(lookup.FindPipeLine(sk2, sk1), L"");
-  EXPECT_EQ(lookup.FindPipeLine(*first, *third), L"");
-  EXPECT_EQ(lookup.FindPipeLine(L"+P1=320.01-SK04", sk1), L"");
+  EXPECT_EQ(lookup.FindPipeLine(second, first), "");
+  EXPECT_EQ(lookup.FindPipeLine(first, third), "");
+}
+
+TEST(OverviewLookup, TextsBeyondAsciiAreKeptAndFoundInUtf8) {
+  const std::wstring kum = L"+Å1=320.01-KØ01", kum2 = L"+Å1=320.01-KØ\u20ac2", pipe = L"+Å1=320.01-LØP";
+  OverviewLookup lookup;
+  lookup.ManholeTag(Tag(kum));
+  lookup.ManholeTag(Tag(kum2));
+  lookup.PipeLine(Tag(pipe), Tag(kum2), Tag(kum));
+  const std::uint32_t first = lookup.FindManholeTag(L"-KØ01");
+  const std::uint32_t second = lookup.FindManholeTag(L"-KØ\u20ac2");
+  ASSERT_NE(first, OverviewLookup::kNone);
+  ASSERT_NE(second, OverviewLookup::kNone);
+  EXPECT_EQ(lookup.ManholeTagText(first), "+\u00c51=320.01-K\u00d801");
+  EXPECT_EQ(lookup.FindPipeLine(second, first), "+\u00c51=320.01-L\u00d8P");
+  EXPECT_EQ(lookup.FindManholeTag(L"-KO01"), OverviewLookup::kNone);
 }
