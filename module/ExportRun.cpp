@@ -8,6 +8,7 @@
 
 #include "CSosiExportException.h"
 #include "CSosiExportPropertySheet.h"
+#include "FreeMemory.h"
 #include "HostConsole.h"
 #include "LmEnvironment.h"
 #include "LmWsSosiExportUI.h"
@@ -144,6 +145,10 @@ bool LmWsSosiExportUI::ExportRun(const std::wstring& givenModelPath, const std::
   if (overviewReading.valid()) {
     ApplyOverview(exportDevices.get(), *overviewReading.get(), sectionChains, pointObjectTags, pipeTags, pipeRuns);
   }
+  // The writer needs neither the chains nor the overview lookup, which was
+  // built on the reading thread.
+  SectionChainList().swap(sectionChains);
+  platform::ReleaseFreeMemory();
 
   stages.Begin("writing");
   SOSIMapperData& s = *settings;
