@@ -96,6 +96,11 @@ void OverviewLookup::PipeLine(const OverviewTagView& pipe, const OverviewTagView
   pipes_.push_back({firstText, secondText, Keep(pipe.text)});
 }
 
+void OverviewLookup::EndOfFiles() {
+  textIndex_ = FlatHashIndex();
+  utf8_ = std::string();
+}
+
 std::uint32_t OverviewLookup::FindManholeTag(std::wstring_view shortName) const {
   std::string name;
   ToOverviewUtf8(shortName, name);

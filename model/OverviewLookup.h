@@ -25,6 +25,10 @@ class OverviewLookup : public OverviewReceiver {
   void ManholeTag(const OverviewTagView& tag) override;
   void PipeLine(const OverviewTagView& pipe, const OverviewTagView& first, const OverviewTagView& second) override;
 
+  // Lets go of what only taking in more lines needs (the index of the
+  // texts); the lookups below still work, and no more lines may be given.
+  void EndOfFiles();
+
   // The number of the first manhole tag with the short name; kNone when no
   // manhole has it.
   std::uint32_t FindManholeTag(std::wstring_view shortName) const;

@@ -26,7 +26,7 @@ std::uint32_t PipeRunBuilder::RunIndex::Head(const LwdDevicePointObject* key) co
 void PipeRunBuilder::RunIndex::Add(const LwdDevicePointObject* key, std::size_t run) {
   if (key == nullptr) return;
   std::uint32_t& head = heads_.At(key, kEnd);
-  entries_.push_back({run, head});
+  entries_.push_back({static_cast<std::uint32_t>(run), head});
   head = static_cast<std::uint32_t>(entries_.size() - 1);
 }
 

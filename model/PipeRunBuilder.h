@@ -45,7 +45,7 @@ class PipeRunBuilder {
    private:
     static constexpr std::uint32_t kEnd = FlatHashIndex::kNone;
     struct Entry {
-      std::size_t run;
+      std::uint32_t run;  // a city has far fewer than four thousand million runs
       std::uint32_t next;
     };
     // The first entry of the key's list, or kEnd.

@@ -101,6 +101,7 @@ PipeRuns CutRuns(const SectionChainList& sectionChains, const PointObjectTagMap&
 std::unique_ptr<OverviewLookup> LmWsSosiExportUI::ReadOverviewLookup(const std::vector<std::wstring>& paths) {
   auto lookup = std::make_unique<OverviewLookup>();
   for (const std::wstring& path : paths) ReadOverviewFile(path, *lookup);
+  lookup->EndOfFiles();
   return lookup;
 }
 

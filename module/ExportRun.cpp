@@ -143,7 +143,10 @@ bool LmWsSosiExportUI::ExportRun(const std::wstring& givenModelPath, const std::
   PipeRuns pipeRuns;
   stages.Begin("overview step");
   if (overviewReading.valid()) {
-    ApplyOverview(exportDevices.get(), *overviewReading.get(), sectionChains, pointObjectTags, pipeTags, pipeRuns);
+    const std::unique_ptr<OverviewLookup> lookup = overviewReading.get();
+    // The files' text, read whole on the reading thread, is freed there.
+    platform::ReleaseFreeMemory();
+    ApplyOverview(exportDevices.get(), *lookup, sectionChains, pointObjectTags, pipeTags, pipeRuns);
   }
   // The writer needs neither the chains nor the overview lookup, which was
   // built on the reading thread.

@@ -22,6 +22,7 @@ TEST(OverviewLookup, FirstTagsAndPipeLinesAreFoundByManholes) {
   lookup.PipeLine(Tag(sp1), Tag(sk1), Tag(sk2));
   lookup.PipeLine(Tag(sp2), Tag(sk2), Tag(sk3));
   lookup.PipeLine(Tag(later), Tag(sk1), Tag(sk2));  // a later line for the same pair is not used
+  lookup.EndOfFiles();
 
   const std::uint32_t first = lookup.FindManholeTag(L"-SK01");
   const std::uint32_t second = lookup.FindManholeTag(L"-SK02");
