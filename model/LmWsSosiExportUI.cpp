@@ -8,3 +8,9 @@
 LmWsSosiExportUI::LmWsSosiExportUI() { CoInitialize(nullptr); }
 
 LmWsSosiExportUI::~LmWsSosiExportUI() { CoUninitialize(); }
+
+void LmWsSosiExportUI::ReleaseModel() {
+  trenchTopology_ = nullptr;
+  sectionSegmentLinks_ = nullptr;
+  loaded_.reset();
+}

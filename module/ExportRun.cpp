@@ -75,6 +75,12 @@ bool LmWsSosiExportUI::ExportRun(const std::wstring& givenModelPath, const std::
 
   // Declared before every working object, so "release" covers freeing them.
   platform::StageTimings stages = platform::StageTimings::FromEnvironment("SOSI_EXPORT_TIMINGS");
+  // Declared after the timings and before every working object: the model
+  // is let go after everything that refers to it, within "release".
+  struct ModelRelease {
+    LmWsSosiExportUI& run;
+    ~ModelRelease() { run.ReleaseModel(); }
+  } modelRelease{*this};
   stages.Begin("load");
   LwdDeviceSet* loadedDevices = nullptr;
   LwcNodePointObjectLinkSet* nodeLinks = nullptr;

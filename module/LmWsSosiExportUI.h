@@ -70,6 +70,10 @@ class LmWsSosiExportUI {
                          const SectionChainList& sectionChains, PointObjectTagMap& pointObjectTags,
                          PipeTagMap& pipeTags, PipeRuns& pipeRuns) const;
 
+  // Lets go of the sets LoadModel keeps (and so of the model, once the
+  // caller's device set is gone too).
+  void ReleaseModel();
+
   const LwtTrenchTopologySet* TrenchTopology() const { return trenchTopology_; }
   const LwcTrSectionDevSegmentLinkSet* SectionSegmentLinks() const { return sectionSegmentLinks_; }
 
