@@ -61,6 +61,9 @@ void PipeRunBuilder::RunIndex::Runs(const LwdDevicePointObject* key, std::vector
 void PipeRunBuilder::Reserve(std::size_t segments) {
   byFirstStart_.Reserve(segments);
   byLastEnd_.Reserve(segments);
+  segments_.reserve(segments);
+  next_.reserve(segments);
+  runs_.reserve(segments);
 }
 
 void PipeRunBuilder::Place(const LwdDeviceSegment* segment) {
@@ -80,7 +83,7 @@ void PipeRunBuilder::Place(const LwdDeviceSegment* segment) {
     byFirstStart_.Runs(end, candidates_);
     for (const std::size_t run : candidates_) {
       if (afterLast != kNone && run < afterLast) break;
-      const LwdDeviceSegment* first = runs_[run].First();
+      const LwdDeviceSegment* first = First(runs_[run]);
       if (start == nullptr || first->getEndDevicePointObject() != start) {
         beforeFirst = run;
         break;
@@ -93,41 +96,45 @@ void PipeRunBuilder::Place(const LwdDeviceSegment* segment) {
   if (run != kNone) {
     const LwdDevicePointObject* shared = inFront ? end : start;
     Run& target = runs_[run];
-    const LwtTrenchPath* path = pathOf_(target.First());
+    const LwtTrenchPath* path = pathOf_(First(target));
     if (!isTaggedManhole_(shared) && path != nullptr && path == pathOf_(segment)) {
+      const auto placed = static_cast<std::uint32_t>(segments_.size());
+      segments_.push_back(segment);
       if (inFront) {
-        byFirstStart_.Remove(target.First()->getStartDevicePointObject(), run);
-        target.reversedFront.push_back(segment);
+        byFirstStart_.Remove(First(target)->getStartDevicePointObject(), run);
+        next_.push_back(target.first);
+        target.first = placed;
         byFirstStart_.Add(start, run);
       } else {
-        byLastEnd_.Remove(target.Last()->getEndDevicePointObject(), run);
-        target.back.push_back(segment);
+        byLastEnd_.Remove(Last(target)->getEndDevicePointObject(), run);
+        next_.push_back(kEnd);
+        next_[target.last] = placed;
+        target.last = placed;
         byLastEnd_.Add(end, run);
       }
       return;
     }
   }
-  runs_.push_back({{}, {segment}});
+  const auto placed = static_cast<std::uint32_t>(segments_.size());
+  segments_.push_back(segment);
+  next_.push_back(kEnd);
+  runs_.push_back({placed, placed});
   byFirstStart_.Add(start, runs_.size() - 1);
   byLastEnd_.Add(end, runs_.size() - 1);
 }
 
 PipeRuns PipeRunBuilder::TakeRuns() {
-  PipeRuns runs;
-  runs.reserve(runs_.size());
-  for (Run& run : runs_) {
-    // Most runs only grew at their end and are handed over as they are.
-    if (run.reversedFront.empty()) {
-      runs.push_back(std::move(run.back));
-      continue;
-    }
-    std::vector<const LwdDeviceSegment*>& segments =
-        runs.emplace_back(run.reversedFront.rbegin(), run.reversedFront.rend());
-    segments.insert(segments.end(), run.back.begin(), run.back.end());
-    run = Run();
-  }
-  runs_.clear();
   byFirstStart_ = RunIndex();
   byLastEnd_ = RunIndex();
+  PipeRuns runs(runs_.size());
+  for (std::size_t i = 0; i < runs_.size(); ++i) {
+    std::size_t length = 0;
+    for (std::uint32_t at = runs_[i].first; at != kEnd; at = next_[at]) ++length;
+    runs[i].reserve(length);
+    for (std::uint32_t at = runs_[i].first; at != kEnd; at = next_[at]) runs[i].push_back(segments_[at]);
+  }
+  segments_ = {};
+  next_ = {};
+  runs_ = {};
   return runs;
 }

@@ -29,6 +29,8 @@ class PipeRunBuilder {
   PipeRuns TakeRuns();
 
  private:
+  static constexpr std::uint32_t kEnd = FlatHashIndex::kNone;
+
   // Runs by a point object; most point objects end one or two runs, so each
   // point object has a short list of entries, all kept in one vector so that
   // indexing a run allocates nothing. Null point objects are not indexed.
@@ -43,7 +45,6 @@ class PipeRunBuilder {
     void Runs(const LwdDevicePointObject* key, std::vector<std::size_t>& runs) const;
 
    private:
-    static constexpr std::uint32_t kEnd = FlatHashIndex::kNone;
     struct Entry {
       std::uint32_t run;  // a city has far fewer than four thousand million runs
       std::uint32_t next;
@@ -55,16 +56,20 @@ class PipeRunBuilder {
     std::vector<Entry> entries_;
   };
 
-  // Segments put in front are kept in reverse, so that both ends grow cheaply.
+  // A run is a list through the placed segments, by their numbers, so that
+  // both ends grow without a vector of its own for each run (most runs of a
+  // city are a single segment).
   struct Run {
-    std::vector<const LwdDeviceSegment*> reversedFront;
-    std::vector<const LwdDeviceSegment*> back;
-    const LwdDeviceSegment* First() const { return reversedFront.empty() ? back.front() : reversedFront.back(); }
-    const LwdDeviceSegment* Last() const { return back.back(); }
+    std::uint32_t first;
+    std::uint32_t last;
   };
+  const LwdDeviceSegment* First(const Run& run) const { return segments_[run.first]; }
+  const LwdDeviceSegment* Last(const Run& run) const { return segments_[run.last]; }
 
   PathOf pathOf_;
   IsTaggedManhole isTaggedManhole_;
+  std::vector<const LwdDeviceSegment*> segments_;  // in the order placed
+  std::vector<std::uint32_t> next_;  // the next segment of the run, or kEnd
   std::vector<Run> runs_;
   // Runs by the start point object of their first segment, and by the end
   // point object of their last one.

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <memory>
 #include <string_view>
 #include <utility>
@@ -93,6 +94,10 @@ PipeRuns CutRuns(const SectionChainList& sectionChains, const PointObjectTagMap&
       for (const LwdDeviceSegment* segment : chain) builder.Place(segment);
     }
   }
+  // Placing is done: the tables it asked are let go before the runs are
+  // handed over, the highest point of the export's memory.
+  pathOfSegment = {};
+  tagById = {};
   return builder.TakeRuns();
 }
 
@@ -109,22 +114,27 @@ void LmWsSosiExportUI::ApplyOverview(const LwdDeviceSet* exportSet, const Overvi
                                      const SectionChainList& sectionChains, PointObjectTagMap& pointObjectTags,
                                      PipeTagMap& pipeTags, PipeRuns& pipeRuns) const {
   if (exportSet == nullptr) return;
-  IdPairs<std::string_view> manholeTags;
-  for (int i = 0; i < exportSet->numDevices(); ++i) {
-    const LwdDevicePointObject* pointObject = AsMappedPointObject(exportSet->getDevice(i));
-    if (pointObject == nullptr) continue;
-    if (const std::uint32_t tag = lookup.FindManholeTag(pointObject->getName()); tag != OverviewLookup::kNone) {
-      manholeTags.push_back({pointObject->getPersistentID(), lookup.ManholeTagText(tag)});
+  {
+    IdPairs<std::string_view> manholeTags;
+    for (int i = 0; i < exportSet->numDevices(); ++i) {
+      const LwdDevicePointObject* pointObject = AsMappedPointObject(exportSet->getDevice(i));
+      if (pointObject == nullptr) continue;
+      if (const std::uint32_t tag = lookup.FindManholeTag(pointObject->getName()); tag != OverviewLookup::kNone) {
+        manholeTags.push_back({pointObject->getPersistentID(), lookup.ManholeTagText(tag)});
+      }
     }
+    AssignInIdOrder(manholeTags, pointObjectTags);
   }
-  AssignInIdOrder(manholeTags, pointObjectTags);
 
+  PipeRuns runs = CutRuns(sectionChains, pointObjectTags);
   IdPairs<std::pair<std::string_view, bool>> runTags;
-  for (auto& run : CutRuns(sectionChains, pointObjectTags)) {
-    MatchRun(run, lookup, runTags);
-    pipeRuns.push_back(std::move(run));
-  }
+  for (const auto& run : runs) MatchRun(run, lookup, runTags);
   AssignInIdOrder(runTags, pipeTags);
+  if (pipeRuns.empty()) {
+    pipeRuns = std::move(runs);
+  } else {
+    pipeRuns.insert(pipeRuns.end(), std::make_move_iterator(runs.begin()), std::make_move_iterator(runs.end()));
+  }
 }
 
 void LmWsSosiExportUI::ReadOverviewFiles(const LwdDeviceSet* exportSet, const std::vector<std::wstring>& paths,
