@@ -16,7 +16,7 @@
 #include "FlatHashIndex.h"
 #include "OverviewFile.h"
 
-class OverviewLookup : public OverviewReceiver {
+class OverviewLookup final : public OverviewReceiver {
  public:
   static constexpr std::uint32_t kNone = FlatHashIndex::kNone;
 
