@@ -11,8 +11,10 @@ std::string Tag(const std::string& d, const std::string& e) { return "+;P1;=;320
 std::wstring TagText(const std::wstring& d, const std::wstring& e) { return L"+P1=320.01-" + d + e; }
 
 // Path 601 holds segments 41 (manhole 11 to 12) and 42 (12 to 13); path 602
-// holds 43 (13 to 14), connected to 42 at manhole 13.
-Network Street() {
+// holds 43 (13 to 14), connected to 42 at manhole 13. With `downstreamFirst`
+// path 601 lists 42's edge before 41's, so 41 comes to a run that 42 began
+// and must join it in front.
+Network Street(bool downstreamFirst = false) {
   Network net;
   for (int n = 1; n <= 4; ++n) {
     net.elements.push_back(PointObject{10 + n, "Manhole", "-SK0" + std::to_string(n), "Kum", Point{10.0 * n, 0}});
@@ -24,7 +26,10 @@ Network Street() {
                               "PVC",
                               {Segment{41, 11, 12, {{10, 0}, {20, 0}}}, Segment{42, 12, 13, {{20, 0}, {30, 0}}},
                                Segment{43, 13, 14, {{30, 0}, {40, 0}}}}});
-  net.elements.push_back(TrenchPath{601, "A", 1, 0, {Edge{701, 0, 0, {41}}, Edge{702, 0, 0, {42}}}});
+  const Edge upstream{701, 0, 0, {41}};
+  const Edge downstream{702, 0, 0, {42}};
+  net.elements.push_back(
+      TrenchPath{601, "A", 1, 0, downstreamFirst ? std::vector{downstream, upstream} : std::vector{upstream, downstream}});
   net.elements.push_back(TrenchPath{602, "B", 1, 0, {Edge{703, 0, 0, {43}}}});
   return net;
 }
@@ -65,6 +70,11 @@ TEST(ReadOverviewFiles, RunsBreakAtTaggedManholesAndBetweenTrenchPaths) {
   const std::string untagged12 = Tag("SK", "01") + "\n" + Tag("SK", "03") + "\n" + Tag("SK", "04") + "\n";
   EXPECT_EQ(Read(*net, {untagged12}).runs, (std::vector<std::vector<int>>{{41, 42}, {43}}));
   EXPECT_EQ(Read(*net, {untagged12 + Tag("SK", "02")}).runs, (std::vector<std::vector<int>>{{41}, {42}, {43}}));
+
+  const auto reversed = LoadNetwork(Street(true));
+  ASSERT_NE(reversed, nullptr);
+  EXPECT_EQ(Read(*reversed, {untagged12}).runs, (std::vector<std::vector<int>>{{41, 42}, {43}}));
+  EXPECT_EQ(Read(*reversed, {untagged12 + Tag("SK", "02")}).runs, (std::vector<std::vector<int>>{{42}, {41}, {43}}));
 }
 
 TEST(ReadOverviewFiles, PipeLinesMatchRunsInEitherOrientationEndFirstWinning) {
