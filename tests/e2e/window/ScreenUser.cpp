@@ -37,6 +37,20 @@ std::string ScreenUser::WaitForWindow(const std::string& title) {
   return found.exitCode == 0 ? found.out.substr(0, found.out.find('\n')) : std::string();
 }
 
+bool ScreenUser::Focus(const std::string& window) {
+  while (std::chrono::steady_clock::now() < deadline_) {
+    if (!Do({"windowfocus", window})) return false;
+    const auto patience = std::min(deadline_, std::chrono::steady_clock::now() + kPressPatience);
+    while (std::chrono::steady_clock::now() < patience) {
+      const ProgramResult focused = Run({"getwindowfocus", "-f"});
+      if (focused.exitCode == 0 && focused.out.substr(0, focused.out.find('\n')) == window) return true;
+      std::this_thread::sleep_for(kScreenPollInterval);
+    }
+  }
+  error_ = "window " + window + " did not keep the focus until the deadline";
+  return false;
+}
+
 bool ScreenUser::Do(const std::vector<std::string>& commands) { return Run(commands).exitCode == 0; }
 
 bool ScreenUser::PressUntilGone(const std::string& title, const std::string& key) {

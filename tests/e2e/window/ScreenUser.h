@@ -15,6 +15,11 @@ class ScreenUser {
 
   // Waits until a window with exactly this title is shown; its id, or empty.
   std::string WaitForWindow(const std::string& title);
+  // Gives the window the keyboard focus and waits until it has it. Without a
+  // window manager nothing keeps the focus where it was put: a program that
+  // is slow to map its window may move it once more, so the focus is given
+  // again until it stays.
+  bool Focus(const std::string& window);
   // Runs one xdotool command chain ("windowfocus", id, "key", "Return", ...).
   bool Do(const std::vector<std::string>& commands);
   // Presses `key` until the window is gone: a dialog may take a moment to

@@ -57,13 +57,14 @@ class WindowSession : public ExportFixture {
   void ConfirmTraceDialog() {
     const std::string dialog = user_->WaitForWindow(kTraceDialog);
     ASSERT_FALSE(dialog.empty()) << user_->Error();
-    ASSERT_TRUE(user_->Do({"windowfocus", "--sync", dialog, "key", "Return"})) << user_->Error();
+    ASSERT_TRUE(user_->Focus(dialog)) << user_->Error();
+    ASSERT_TRUE(user_->Do({"key", "Return"})) << user_->Error();
   }
 
   // The sheet's window, focused.
   std::string FocusSheet() {
     const std::string sheet = user_->WaitForWindow(kSheet);
-    if (sheet.empty() || !user_->Do({"windowfocus", "--sync", sheet})) {
+    if (sheet.empty() || !user_->Focus(sheet)) {
       ADD_FAILURE() << user_->Error();
       return {};
     }
