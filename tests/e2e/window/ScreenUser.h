@@ -16,9 +16,8 @@ class ScreenUser {
   // Waits until a window with exactly this title is shown; its id, or empty.
   std::string WaitForWindow(const std::string& title);
   // Gives the window the keyboard focus and waits until it has it. Without a
-  // window manager nothing keeps the focus where it was put: a program that
-  // is slow to map its window may move it once more, so the focus is given
-  // again until it stays.
+  // window manager nothing keeps the focus where it was put, and under a slow
+  // run it once never arrived: it is given again each second until it holds.
   bool Focus(const std::string& window);
   // Runs one xdotool command chain ("windowfocus", id, "key", "Return", ...).
   bool Do(const std::vector<std::string>& commands);
