@@ -38,6 +38,10 @@ std::string Path(const std::string& edge) {
 
 const Rejected kRejected[] = {
     {ModelText(kTwoManholes + "  <Pipe id=\"201\">\n"), 6, "not well-formed XML: Start-end tags mismatch"},
+    {"<WsModel version=\"1\">\n<Valve id=\"1\"/>\n", 2, "not well-formed XML: Start-end tags mismatch"},
+    {"<WsModel version=\"1\">\n<Valve id=\"1\"/>\n</Other>\n", 3, "not well-formed XML: Start-end tags mismatch"},
+    {"<WsModel version=\"1\">\n<Valve id=\"1\" <V/>\n" + kTail, 2, "not well-formed XML: Error parsing start element tag"},
+    {ModelText("") + "<After>\n", 4, "not well-formed XML: Start-end tags mismatch"},
     {"", 1, "not well-formed XML: No document element found"},
     {"<?xml version=\"1.0\"?>\n\n<Network version=\"1\"/>\n", 3, "the document element is Network, not WsModel"},
     {"<WsModel version=\"2\">\n" + kTail, 1, "version \"2\" is not supported, only version 1"},
@@ -74,6 +78,7 @@ const Rejected kRejected[] = {
      "class 0x3b703f9001d3 has an element of its own, not Device"},
     {ModelText("  <TrenchObject id=\"701\" class=\"0x3b70116a001d\"/>\n"), 3,
      "class 0x3b70116a001d has an element of its own, not TrenchObject"},
+    {"<!DOCTYPE WsModel>\n<WsModel version=\"1\">\n<Valve id=\"0\"/>\n" + kTail, 3, "id 0 is not a positive id"},
     // Line numbers survive a byte order mark, carriage returns and line breaks inside values.
     {"\xEF\xBB\xBF<WsModel version=\"1\">\r\n<Valve id=\"1\" name=\"two\nlines\"/>\r\n<Valve id=\"1\"/>\r\n" + kTail, 4,
      "duplicate id 1 (first defined on line 2)"},
