@@ -15,83 +15,63 @@
 
 namespace {
 
-// Everything the model holds, exactly (coordinates in hexadecimal).
+// Everything the model holds, exactly (numbers in hexadecimal).
 class Dump {
  public:
   explicit Dump(const WsModelStore& store) {
-    for (const LwdDevice* device : store.Devices()) Device(store, *device);
+    for (const LwdDevice* device : store.Devices()) {
+      out_ << "device " << std::hex << device->getClassId() << std::dec << " " << device->getPersistentID();
+      for (const std::wstring* text : {&device->getName(), &device->getType(), &device->getMaterial(),
+                                       &device->getShortMaterial()}) {
+        out_ << " [" << platform::ToUtf8(*text) << "]";
+      }
+      if (const auto* pipe = dynamic_cast<const LwdPipe*>(device)) {
+        out_ << " dimension " << pipe->hasDimension() << " " << pipe->getDimension();
+      }
+      if (const auto* segment = dynamic_cast<const LwdDeviceSegment*>(device)) {
+        out_ << " pipe " << segment->getPipe()->getPersistentID() << " ends";
+        Id(segment->getStartDevicePointObject());
+        Id(segment->getEndDevicePointObject());
+        for (const WSVertex& vertex : segment->getWSCurve()->GetHorVertices()) {
+          Numbers(vertex.x, vertex.y, vertex.hasZ, vertex.z);
+        }
+      }
+      if (const auto* point = dynamic_cast<const LwdDevicePointObject*>(device); point && point->getRelPoint()) {
+        Position(point->getRelPoint()->getPosition());
+      }
+      out_ << "\n";
+    }
     for (const LwtWSTrenchPersistent* object : store.TopologyObjects()) {
       out_ << "topology " << std::hex << object->getClassId() << std::dec << " " << object->getPersistentID();
-      if (const auto* path = dynamic_cast<const LwtTrenchPath*>(object)) Path(store, *path);
+      const auto* path = dynamic_cast<const LwtTrenchPath*>(object);
+      for (int e = 0; path != nullptr && e < path->numEdges(); ++e) {
+        const LwtTrenchEdge* edge = path->getEdge(e);
+        out_ << " [" << platform::ToUtf8(path->getName()) << "] " << path->getTrenchPathType() << " "
+             << path->getModifiedTimeStamp() << " edge";
+        if (const LwtTrenchSection* section = edge->getTrenchSection()) {
+          out_ << " section " << section->getPersistentID() << " segments";
+          for (int i = 0; i < store.SectionLinks().Count(section); ++i) Id(store.SectionLinks().Get(section, i));
+        }
+        for (const LwtTrenchNode* node : {edge->getStartNode(), edge->getEndNode()}) {
+          out_ << " node " << (node != nullptr ? node->getPersistentID() : 0) << " objects";
+          if (node == nullptr) continue;
+          if (node->getTrenchConnectionPoint()) Position(node->getTrenchConnectionPoint()->getPoint()->getPosition());
+          for (int i = 0; i < store.NodeLinks().Count(node); ++i) Id(store.NodeLinks().Get(node, i));
+        }
+      }
       out_ << "\n";
     }
   }
   std::string Text() const { return out_.str(); }
 
  private:
-  void Text(const std::wstring& text) { out_ << " [" << platform::ToUtf8(text) << "]"; }
-  void Number(double value) { out_ << " " << std::hexfloat << value << std::defaultfloat; }
   void Id(const LwdDevice* device) { out_ << " " << (device != nullptr ? device->getPersistentID() : 0); }
-  void Position(const GmiPosition& position) {
-    Number(position.getX());
-    Number(position.getY());
-    if (position.hasZ()) Number(position.getZ());
+  void Numbers(double x, double y, bool hasZ, double z) {
+    out_ << std::hexfloat << " (" << x << " " << y;
+    if (hasZ) out_ << " " << z;
+    out_ << ")" << std::defaultfloat;
   }
-
-  void Device(const WsModelStore& store, const LwdDevice& device) {
-    out_ << "device " << std::hex << device.getClassId() << std::dec << " " << device.getPersistentID();
-    Text(device.getName());
-    Text(device.getType());
-    Text(device.getMaterial());
-    Text(device.getShortMaterial());
-    if (const auto* pipe = dynamic_cast<const LwdPipe*>(&device)) {
-      out_ << " dimension " << pipe->hasDimension() << " " << pipe->getDimension() << " segments";
-      for (int i = 0; i < pipe->numDeviceSegments(); ++i) Id(pipe->getDeviceSegment(i));
-    }
-    if (const auto* segment = dynamic_cast<const LwdDeviceSegment*>(&device)) {
-      out_ << " pipe";
-      Id(segment->getPipe());
-      out_ << " ends";
-      Id(segment->getStartDevicePointObject());
-      Id(segment->getEndDevicePointObject());
-      for (const WSVertex& vertex : segment->getWSCurve()->GetHorVertices()) {
-        out_ << " v";
-        Number(vertex.x);
-        Number(vertex.y);
-        if (vertex.hasZ) Number(vertex.z);
-      }
-    }
-    if (const auto* pointObject = dynamic_cast<const LwdDevicePointObject*>(&device)) {
-      if (pointObject->getRelPoint() != nullptr) Position(pointObject->getRelPoint()->getPosition());
-      out_ << " starts " << pointObject->numDeviceSegmentStarts() << " ends " << pointObject->numDeviceSegmentEnds()
-           << " nodes " << store.NodeLinkCount(pointObject);
-    }
-    out_ << "\n";
-  }
-
-  void Path(const WsModelStore& store, const LwtTrenchPath& path) {
-    Text(path.getName());
-    out_ << " type " << path.getTrenchPathType() << " modified " << path.getModifiedTimeStamp();
-    for (int e = 0; e < path.numEdges(); ++e) {
-      const LwtTrenchEdge* edge = path.getEdge(e);
-      out_ << "\n  edge";
-      if (const LwtTrenchSection* section = edge->getTrenchSection()) {
-        out_ << " section " << section->getPersistentID() << " segments";
-        for (int i = 0; i < store.SectionLinks().Count(section); ++i) Id(store.SectionLinks().Get(section, i));
-      }
-      Node(store, edge->getStartNode());
-      Node(store, edge->getEndNode());
-    }
-  }
-
-  void Node(const WsModelStore& store, const LwtTrenchNode* node) {
-    out_ << " node";
-    if (node == nullptr) return;
-    out_ << " " << node->getPersistentID();
-    if (node->getTrenchConnectionPoint() != nullptr) Position(node->getTrenchConnectionPoint()->getPoint()->getPosition());
-    out_ << " objects";
-    for (int i = 0; i < store.NodeLinks().Count(node); ++i) Id(store.NodeLinks().Get(node, i));
-  }
+  void Position(const GmiPosition& at) { Numbers(at.getX(), at.getY(), at.hasZ(), at.hasZ() ? at.getZ() : 0); }
 
   std::ostringstream out_;
 };
