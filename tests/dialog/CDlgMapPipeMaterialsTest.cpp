@@ -1,6 +1,3 @@
-#include <QPushButton>
-#include <QTabWidget>
-
 #include "CDlgMapPipeMaterials.h"
 #include "CPipeTypesGrid.h"
 #include "DialogTestSupport.h"
@@ -31,7 +28,6 @@ TEST(CDlgMapPipeMaterials, OkStoresTheShownRowsAndAnEmptiedStandard) {
   sheet.SetMaterialModelValues({{L"", L"X"}});
   CPipeTypesGrid& grid = OpenMaterialsPage(sheet);
   EXPECT_EQ(grid.GetRowCount(), 3);
-  EXPECT_EQ(grid.GetCellText(0, 2), L"PRODUKTSTANDARD");
   EXPECT_EQ(grid.GetCellText(3, 2), L"NS1: NS-EN 1401");
   grid.model()->setData(grid.model()->index(2, 2), QString());
   SOSIMapperData out = ConfirmedData(sheet);

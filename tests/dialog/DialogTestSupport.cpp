@@ -1,7 +1,8 @@
 #include "DialogTestSupport.h"
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QDialog>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <cstdlib>
@@ -48,7 +49,6 @@ const std::string kGeminiGroups = Groups({
     Features("ConnectionTypeFeatures", {"Name='KUM' Description='Kum'", "Name='HYD' Description='Hydrant'"}),
     Features("ConnectionUsageFeatures", {"Name='K' Description='Kommunal'"}),
     Features("ConnectionMethodFeatures", {"Name='PS' Description='Plasstøpt'"}),
-    Features("GeometryQualityZFeatures", {"Name='5' Description='GPS'", "Name='9' Description='Interpolert'"}),
 });
 
 const char* const kCatalogue = R"(<SOSIExportFileFormats>
@@ -93,10 +93,6 @@ void TestConfig::WriteCatalogue(const std::string& xml) const {
   dir_.Write(std::string(kConfig) + "SOSIExport.FileFormats.xml", xml);
 }
 
-void TestConfig::RemoveCatalogue() const {
-  std::filesystem::remove(dir_.Path() / kConfig / "SOSIExport.FileFormats.xml");
-}
-
 void TestConfig::WriteGroups(int fileFormat, const std::string& xml) const {
   std::ofstream(platform::ToUtf8(FeatureGroupFileName(Folder(), fileFormat)), std::ios::binary) << xml;
 }
@@ -122,13 +118,8 @@ void ProcessIdle() {
   for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
 }
 
-void ShowSheet(CSosiExportPropertySheet& sheet) {
-  sheet.show();
-  ProcessIdle();
-}
-
 void OpenPage(CSosiExportPropertySheet& sheet, int index) {
-  if (!sheet.isVisible()) ShowSheet(sheet);
+  sheet.show();
   Find<QTabWidget>(sheet, "SheetTabs")->setCurrentIndex(index);
   ProcessIdle();
 }
@@ -140,13 +131,16 @@ SOSIMapperData ConfirmedData(CSosiExportPropertySheet& sheet) {
   return settings;
 }
 
-Watchdog::Watchdog(int milliseconds) {
-  timer_.setSingleShot(true);
-  QObject::connect(&timer_, &QTimer::timeout, [] {
-    ADD_FAILURE() << "a modal dialog did not end";
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-      if (auto* dialog = qobject_cast<QDialog*>(widget); dialog != nullptr && dialog->isVisible()) dialog->reject();
-    }
-  });
-  timer_.start(milliseconds);
+QStringList CutTexts(const QWidget& root) {
+  QStringList cut;
+  for (const QWidget* widget : root.findChildren<QWidget*>()) {
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    const auto* button = qobject_cast<const QAbstractButton*>(widget);
+    // A button's size hint has room to spare; its text has to fit.
+    const int needed = button != nullptr ? button->fontMetrics().horizontalAdvance(button->text()) + 8
+                       : label != nullptr && !label->wordWrap() ? label->sizeHint().width()
+                                                                : 0;
+    if (widget->isVisible() && widget->width() < needed) cut << widget->objectName();
+  }
+  return cut;
 }
