@@ -16,13 +16,6 @@ using platform::ScriptedDialogs;
 
 namespace {
 
-QStringList TabTitles(const CSosiExportPropertySheet& sheet) {
-  auto* tabs = Find<QTabWidget>(sheet, "SheetTabs");
-  QStringList titles;
-  for (int i = 0; i < tabs->count(); ++i) titles << tabs->tabText(i);
-  return titles;
-}
-
 void PickFileFormatWithKeyboard(CSosiExportPropertySheet& sheet, int position) {
   auto& combo = Control<QComboBox>(sheet, "HeaderPage", "FileFormatCombo");
   while (combo.currentIndex() < position) QTest::keyClick(&combo, Qt::Key_Down);
@@ -32,33 +25,9 @@ void PickFileFormatWithKeyboard(CSosiExportPropertySheet& sheet, int position) {
 
 QPushButton& OkButton(const CSosiExportPropertySheet& sheet) { return *Find<QPushButton>(sheet, "OkButton"); }
 
-void UserSets(CPipeTypesGrid& grid, int row, int col, const QString& text) {
-  grid.model()->setData(grid.model()->index(row - 1, col), text);
-}
-
 FeatureTable Table(std::initializer_list<std::pair<const std::wstring, CWsFeature>> entries) { return entries; }
 
 }  // namespace
-
-TEST(CSosiExportPropertySheet, PickingTheGeminiEntryAddsTheMaterialsPageAndAnotherRemovesIt) {
-  TestConfig config;
-  for (int last : {2, 0}) {
-    SOSIMapperData settings = SettingsFor(1);
-    settings.PipeMaterials[2] = Table({{L"PE", CWsFeature(L"PE", L"Polyetylen")}});
-    CSosiExportPropertySheet sheet(L"SOSI Eksport", nullptr, 0);
-    Prepare(sheet, config, settings);
-    OpenPage(sheet, 0);
-    EXPECT_EQ(TabTitles(sheet), QStringList({"Hode", "Ledning", "Punkt"}));
-    PickFileFormatWithKeyboard(sheet, 2);
-    EXPECT_EQ(TabTitles(sheet), QStringList({"Hode", "Ledning", "Punkt", "Ledningsmateriale"}));
-    PickFileFormatWithKeyboard(sheet, last);
-    EXPECT_EQ(sheet.GetPageCount(), last == 2 ? 4 : 3);
-    SOSIMapperData out;
-    sheet.GetData(&out);
-    EXPECT_EQ(out.FileFormat, last);
-    EXPECT_EQ(out.PipeMaterials, settings.PipeMaterials);
-  }
-}
 
 TEST(CSosiExportPropertySheet, GridEntriesSurviveSwitchingTheVariantAndBack) {
   PreparedSheet sheet(SettingsFor(1));
@@ -144,16 +113,23 @@ TEST(CSosiExportPropertySheet, OkWithoutVisitingThePointPageGivesItsTablesBackAn
   EXPECT_EQ(out.GeometryQualityZ, L"6: Prosjektert");
 }
 
-TEST(CSosiExportPropertySheet, AMissingCatalogueStillOpensWithAnEmptyFileFormatList) {
-  TestConfig config;
-  config.WriteCatalogue("");
-  CSosiExportPropertySheet sheet(L"SOSI Eksport", nullptr, 0);
-  Prepare(sheet, config, SettingsFor(1));
-  OpenPage(sheet, 1);
-  EXPECT_EQ(Control<QComboBox>(sheet, "HeaderPage", "FileFormatCombo").count(), 0);
-  auto& grid = Control<CPipeTypesGrid>(sheet, "PipeTypesPage", "MappingGrid");
-  EXPECT_EQ(grid.GetColCount(), 2);
-  EXPECT_EQ(grid.GetCellText(3, 0), L"VL 110 PE");
+TEST(CSosiExportPropertySheet, AMissingOrShortCatalogueStillOpensWithNothingSelected) {
+  const std::pair<const char*, int> catalogues[] = {
+      {"", 0},
+      {"<SOSIExportFileFormats><FileFormat><DisplayName>SOSI</DisplayName></FileFormat>"
+       "<FileFormat><DisplayName>GISLINE</DisplayName></FileFormat></SOSIExportFileFormats>", 2}};
+  for (const auto& [xml, entries] : catalogues) {
+    TestConfig config;
+    config.WriteCatalogue(xml);
+    CSosiExportPropertySheet sheet(L"SOSI Eksport", nullptr, 0);
+    Prepare(sheet, config, SettingsFor(2));
+    OpenPage(sheet, 1);
+    auto& formats = Control<QComboBox>(sheet, "HeaderPage", "FileFormatCombo");
+    EXPECT_EQ(formats.count(), entries);
+    EXPECT_EQ(formats.currentIndex(), -1);
+    EXPECT_EQ(sheet.GetFileFormat(), 2);
+    EXPECT_EQ(Control<CPipeTypesGrid>(sheet, "PipeTypesPage", "MappingGrid").GetCellText(3, 0), L"VL 110 PE");
+  }
 }
 
 TEST(CSosiExportPropertySheet, OpensWithTheFileNameFocusedAndTabGoesDownTheLayout) {

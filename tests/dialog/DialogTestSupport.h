@@ -11,6 +11,7 @@
 #include <string>
 
 #include "CSosiExportPropertySheet.h"
+#include "GridControl.h"
 #include "SOSIMapperData.h"
 #include "TempDir.h"
 
@@ -34,8 +35,6 @@ class TestConfig {
 
  private:
   TempDir dir_;
-  std::string oldAppPath_;
-  bool hadAppPath_;
 };
 
 // Settings of a run that has exported before: they have a file name.
@@ -72,5 +71,7 @@ void ProcessIdle();
 void OpenPage(CSosiExportPropertySheet& sheet, int index);
 // Presses OK and gives what the sheet then copies into the settings.
 SOSIMapperData ConfirmedData(CSosiExportPropertySheet& sheet);
+// A user's change of a grid cell, the way every editor hands it over.
+void UserSets(GridControl& grid, int row, int col, const QString& text);
 // Labels and buttons of `root` whose texts do not fit them (object names).
 QStringList CutTexts(const QWidget& root);

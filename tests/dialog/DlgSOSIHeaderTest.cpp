@@ -31,18 +31,12 @@ TEST(DlgSOSIHeader, GeminiSelectsTheThirdEntryAndHidesStatusWhichIsStillResolved
   EXPECT_TRUE(HeaderCombo(sheet, "StatusCombo").isVisible());
 }
 
-TEST(DlgSOSIHeader, EmptyStatusBecomesTheLastEntryAndEmptyNetLevelTheFirst) {
+TEST(DlgSOSIHeader, EmptyStatusAndNetLevelResolveAndNetLevelFollowsPicksButNotTyping) {
   PreparedSheet sheet(SettingsFor(1));
   OpenPage(sheet, 0);
-  EXPECT_EQ(HeaderCombo(sheet, "StatusCombo").currentText(), QStringLiteral("W: Planlagt prosjektert"));
-  EXPECT_EQ(HeaderCombo(sheet, "NetLevelCombo").currentText(), QStringLiteral("H: Hovednett"));
   EXPECT_EQ(sheet.GetHeaderPage().GetStatus(), L"W: Planlagt prosjektert");
-}
-
-TEST(DlgSOSIHeader, NetLevelFollowsPicksButNotTyping) {
-  PreparedSheet sheet(SettingsFor(1));
-  OpenPage(sheet, 0);
   QComboBox& netLevel = HeaderCombo(sheet, "NetLevelCombo");
+  EXPECT_EQ(netLevel.currentText(), QStringLiteral("H: Hovednett"));
   QTest::keyClick(&netLevel, Qt::Key_Down);
   netLevel.lineEdit()->selectAll();
   QTest::keyClicks(netLevel.lineEdit(), "X: Eget nett");
@@ -63,19 +57,6 @@ TEST(DlgSOSIHeader, CancelledBrowsingKeepsTheFileNameAndWhatWasTyped) {
   EXPECT_EQ(initial, QStringLiteral("/tmp/Ledningsnett.sos"));
   EXPECT_EQ(sheet.GetHeaderPage().GetFileName(), L"/tmp/Ledningsnett.sos");
   EXPECT_EQ(sheet.GetHeaderPage().GetOwner(), L"Vågå kommune");
-}
-
-TEST(DlgSOSIHeader, AValueBeyondTheCatalogueSelectsNothing) {
-  TestConfig config;
-  config.WriteCatalogue(R"(<SOSIExportFileFormats>
-    <FileFormat><DisplayName>SOSI</DisplayName></FileFormat><FileFormat><DisplayName>GISLINE</DisplayName></FileFormat>
-  </SOSIExportFileFormats>)");
-  CSosiExportPropertySheet sheet(L"SOSI Eksport", nullptr, 0);
-  Prepare(sheet, config, SettingsFor(2));
-  OpenPage(sheet, 0);
-  EXPECT_EQ(HeaderCombo(sheet, "FileFormatCombo").count(), 2);
-  EXPECT_EQ(HeaderCombo(sheet, "FileFormatCombo").currentIndex(), -1);
-  EXPECT_EQ(sheet.GetFileFormat(), 2);
 }
 
 TEST(DlgSOSIHeader, TheTypedCoordinateSystemIsNamedBesideIt) {

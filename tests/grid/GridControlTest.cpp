@@ -25,16 +25,6 @@ QComboBox* OpenEditor(GridControl& grid, int row, int col, Qt::Key key) {
 
 }  // namespace
 
-TEST(GridControl, WritingBeyondTheLastRowOrColumnGrowsTheGrid) {
-  GridControl grid;
-  grid.SetCellText(-1, 1, L"utenfor");
-  EXPECT_EQ(grid.GetRowCount(), 0);
-  grid.SetCellText(3, 4, L"Kum");
-  EXPECT_EQ(grid.GetRowCount(), 3);
-  EXPECT_EQ(grid.GetColCount(), 4);
-  EXPECT_EQ(grid.GetCellText(3, 4), L"Kum");
-}
-
 TEST(GridControl, UsersSetOnlyDropDownCellsAndOnlyToOneOfTheirChoicesOrNothing) {
   GridControl grid;
   grid.SetCellText(1, 2, L"fast");
