@@ -2,7 +2,6 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QScrollBar>
 #include <QStyle>
 #include <algorithm>
 
@@ -14,7 +13,6 @@ CodeState CodeStateOf(const QModelIndex& index) {
   return choices.toStringList().contains(text) ? CodeState::Chosen : CodeState::Stale;
 }
 
-QString NoCodeText() { return QStringLiteral("ingen kode"); }
 
 QWidget* DropDownDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                         const QModelIndex& index) const {
@@ -54,7 +52,7 @@ void DropDownDelegate::initStyleOption(QStyleOptionViewItem* option, const QMode
   if (!(option->state & QStyle::State_Enabled)) return;
   switch (CodeStateOf(index)) {
     case CodeState::Missing:
-      option->text = NoCodeText();
+      option->text = QStringLiteral("ingen kode");
       option->font.setItalic(true);
       option->palette.setColor(QPalette::Text, option->palette.color(QPalette::Disabled, QPalette::Text));
       break;

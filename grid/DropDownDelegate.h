@@ -2,7 +2,7 @@
 // The editor and the look of the grid's drop-down cells. The editor is a
 // list that offers the cell's choices and an empty entry, lets nothing else
 // in and opens as wide as its longest entry. A cell without a code shows a
-// grey, italic placeholder; a cell whose text is not among its choices (a
+// grey, italic placeholder ("ingen kode"); a cell whose text is not among its choices (a
 // code that storing will drop) is struck through in red. Both are only
 // painted: the cell's text stays what it is.
 
@@ -14,9 +14,6 @@ inline constexpr int kChoicesRole = Qt::UserRole;
 // What a cell holds, as far as codes go.
 enum class CodeState { NotACodeCell, Chosen, Missing, Stale };
 CodeState CodeStateOf(const QModelIndex& index);
-
-// The placeholder of a drop-down cell without a code.
-QString NoCodeText();
 
 class DropDownDelegate : public QStyledItemDelegate {
   Q_OBJECT

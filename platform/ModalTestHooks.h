@@ -13,8 +13,7 @@ namespace platform {
 class ModalTestHooks {
  public:
   // Scripts are taken one per Run in the order queued; each names the
-  // dialog it is meant for, so a script for the wrong dialog fails loudly
-  // instead of answering it.
+  // dialog it is meant for, and one that meets another dialog throws.
   static void QueueScript(const QString& objectName, ModalRunner::Script script);
   static int PendingScripts();
   static void ClearScripts();
