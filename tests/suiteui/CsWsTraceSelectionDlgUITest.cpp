@@ -55,23 +55,15 @@ Outcome StartWith(std::vector<int> ids, ModalRunner::Script script, const CsWsTr
 
 }  // namespace
 
-TEST(CsWsTraceSelectionDlgUI, OkGivesTheRowsLeftCheckedInRowOrder) {
-  const Outcome run = StartWith({603, 602, 601}, [](QDialog& d) {
-    SetChecked(d, 1, false);
-    return PressBox(d, QDialogButtonBox::Ok);
-  });
-  EXPECT_TRUE(run.result);
-  EXPECT_EQ(run.ids, (std::vector<int>{601, 603}));
-}
-
-TEST(CsWsTraceSelectionDlgUI, CancelLeavesTheIdsAsTheyWere) {
-  const Outcome run = StartWith({603, 601}, [](QDialog& d) {
-    SetChecked(d, 1, true);
-    SetChecked(d, 2, false);
-    return PressBox(d, QDialogButtonBox::Cancel);
-  });
-  EXPECT_FALSE(run.result);
-  EXPECT_EQ(run.ids, (std::vector<int>{603, 601}));
+TEST(CsWsTraceSelectionDlgUI, OkGivesTheRowsLeftCheckedInRowOrderAndCancelLeavesTheIds) {
+  for (const auto button : {QDialogButtonBox::Ok, QDialogButtonBox::Cancel}) {
+    const Outcome run = StartWith({603, 602, 601}, [&](QDialog& d) {
+      SetChecked(d, 1, false);
+      return PressBox(d, button);
+    });
+    EXPECT_EQ(run.result, button == QDialogButtonBox::Ok);
+    EXPECT_EQ(run.ids, (button == QDialogButtonBox::Ok ? std::vector<int>{601, 603} : std::vector<int>{603, 602, 601}));
+  }
 }
 
 TEST(CsWsTraceSelectionDlgUI, SelectAllAndSelectNoneChangeEveryRow) {
