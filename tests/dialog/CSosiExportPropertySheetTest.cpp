@@ -76,24 +76,6 @@ TEST(CSosiExportPropertySheet, OkWaitsForAStoredFileNameAndSaysHowToGetOne) {
   EXPECT_TRUE(OkButton(sheet).isEnabled());
 }
 
-TEST(CSosiExportPropertySheet, CancelLeavesTheSettingsAsTheyWere) {
-  SOSIMapperData settings = SettingsFor(1);
-  settings.PipeTypes[1] = Table({{L"VL 110 PE", CWsFeature(L"VL", L"Vannledning", 1)}});
-  const SOSIMapperData before = settings;
-  PreparedSheet sheet(settings);
-  ScriptedDialogs scripts;
-  scripts.Then("SosiExportSheet", [](QDialog& d) {
-    auto& sheet = static_cast<CSosiExportPropertySheet&>(d);
-    Control<QLineEdit>(sheet, "HeaderPage", "OwnerEdit").setText("Vågå kommune");
-    PickFileFormatWithKeyboard(sheet, 2);
-    Find<QPushButton>(sheet, "CancelButton")->click();
-    return sheet.result();
-  });
-  EXPECT_EQ(sheet.DoModal(), CSosiExportPropertySheet::kIdCancel);
-  EXPECT_EQ(settings, before);
-  EXPECT_EQ(platform::ModalTestHooks::History(), std::deque<QString>{"SosiExportSheet"});
-}
-
 TEST(CSosiExportPropertySheet, OkWithoutVisitingThePointPageGivesItsTablesBackAndItsTextsResolved) {
   SOSIMapperData settings = SettingsFor(1);
   settings.ConnectionTypes[1] = Table({{L"Gammel kum", CWsFeature(L"KUM", L"Kum")}});
