@@ -1,0 +1,32 @@
+#include "TrenchPathList.h"
+
+#include <iostream>
+
+#include "LmWSModel.h"
+#include "LmWsSosiExportUI.h"
+#include "ModelCasts.h"
+#include "WideText.h"
+
+int PrintTrenchPaths(const std::string& model) {
+  LmWsSosiExportUI run;
+  LwdDeviceSet* devices = nullptr;
+  LwcNodePointObjectLinkSet* nodeLinks = nullptr;
+  if (model.empty() || !run.LoadModel(platform::FromUtf8(model), devices, nodeLinks)) {
+    std::cerr << "\nsosi-export: no trench paths: the model " << model << " could not be read\n";
+    return 1;
+  }
+  delete devices;
+  std::cout << "\n";
+  const LwtTrenchTopologySet* topology = run.TrenchTopology();
+  const int count = topology != nullptr ? topology->numTopologyObjects() : 0;
+  for (int i = 0; i < count; ++i) {
+    const LwtTrenchPath* path = AsTrenchPath(topology->getTopologyObject(i));
+    if (path == nullptr) continue;
+    const int type = path->getTrenchPathType();
+    // The trench path dialog offers only paths of one of the known types.
+    const bool offered = (type & WS::kAllTrenchPathTypes) != 0;
+    std::cout << platform::ToUtf8(path->getName()) << "\ttype " << type << "\t"
+              << (offered ? "selectable" : "not selectable") << "\n";
+  }
+  return 0;
+}
