@@ -73,8 +73,6 @@ const std::vector<std::string>& HeaderFieldNames() {
   return names;
 }
 
-bool IsDropDownField(const std::string& field) { return field == "NetLevel" || field == "Status"; }
-
 std::optional<int> ParseHostOptions(int argc, char** argv, HostOptions& options) {
   CLI::App app{"Exports a water and sewer network model to a SOSI file.", "sosi-export"};
   app.footer(kExitCodes);

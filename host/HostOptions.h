@@ -25,4 +25,4 @@ std::optional<int> ParseHostOptions(int argc, char** argv, HostOptions& options)
 
 // The header fields --header may set: text boxes, then the drop-downs.
 const std::vector<std::string>& HeaderFieldNames();
-bool IsDropDownField(const std::string& field);
+inline bool IsDropDownField(const std::string& field) { return field == "NetLevel" || field == "Status"; }

@@ -79,10 +79,11 @@ int main(int argc, char** argv) {
     console.Finish();
     return failure ? 3 : 0;
   }
-  if (options.batch) {
+  const bool usageError = options.batch && BatchUsageError();
+  if (options.batch && !usageError) {
     say(options.model.empty() ? "sosi-export: no model file given; nothing was exported"
                               : "sosi-export: nothing was exported");
   }
   console.Finish();
-  return options.batch && BatchUsageError() ? 2 : 1;
+  return usageError ? 2 : 1;
 }
