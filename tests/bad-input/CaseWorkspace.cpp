@@ -13,9 +13,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void WriteFile(const fs::path& file, const std::string& bytes, std::ios::openmode mode) {
+void WriteFile(const fs::path& file, const std::string& bytes) {
   if (!file.parent_path().empty()) fs::create_directories(file.parent_path());
-  std::ofstream out(file, std::ios::binary | mode);
+  std::ofstream out(file, std::ios::binary);
   out << bytes;
   if (!out) throw std::runtime_error("cannot write " + file.string());
 }
@@ -49,8 +49,8 @@ void CaseWorkspace::Apply(const CaseStep& step) {
     const fs::path target = PathOf(ops[1]);
     if (!target.parent_path().empty()) fs::create_directories(target.parent_path());
     fs::copy_file(DataPath("samples/" + ops[0]), target, fs::copy_options::overwrite_existing);
-  } else if (step.action == "write" || step.action == "append") {
-    WriteFile(PathOf(ops[0]), Expand(ops[1]), step.action == "write" ? std::ios::trunc : std::ios::app);
+  } else if (step.action == "write") {
+    WriteFile(PathOf(ops[0]), Expand(ops[1]));
   } else if (step.action == "mkdir") {
     need(1);
     fs::create_directories(PathOf(ops[0]));
