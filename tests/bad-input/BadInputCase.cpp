@@ -1,7 +1,7 @@
 #include "BadInputCase.h"
 
 #include <fstream>
-#include <set>
+#include <map>
 #include <sstream>
 #include <stdexcept>
 
@@ -27,17 +27,15 @@ std::pair<std::string, std::string> PathAndText(const std::string& value) {
 }
 
 int Number(const std::string& text, const std::string& where) {
-  size_t end = 0;
-  int value = 0;
-  try {
-    value = std::stoi(text, &end);
-  } catch (const std::exception&) {
+  if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) {
+    throw std::runtime_error(where + ": expected a number, got \"" + text + "\"");
   }
-  if (end == 0 || end != text.size()) throw std::runtime_error(where + ": expected a number, got \"" + text + "\"");
-  return value;
+  return std::stoi(text);
 }
 
-const std::set<std::string> kSetupActions = {"config", "sample", "write", "mkdir", "symlink", "chmod", "remove", "fifo"};
+// Setup actions and how many operands each takes.
+const std::map<std::string, size_t> kSetupActions = {{"config", 0}, {"sample", 2},  {"write", 2}, {"mkdir", 1},
+                                                     {"symlink", 2}, {"chmod", 2}, {"remove", 1}, {"fifo", 1}};
 
 // Expectations that are plain lists of texts or paths.
 const std::map<std::string, std::vector<std::string> BadInputCase::*> kTextLists = {
@@ -99,9 +97,10 @@ BadInputCase ReadCase(const std::filesystem::path& file) {
     const auto colon = text.find(':');
     const std::string key = Trim(text.substr(0, colon));
     const std::string value = colon == std::string::npos ? std::string() : Trim(text.substr(colon + 1));
-    if (kSetupActions.count(key) != 0) {
+    if (const auto action = kSetupActions.find(key); action != kSetupActions.end()) {
       const auto [path, rest] = PathAndText(value);
       result.setup.push_back({key, key == "write" ? std::vector<std::string>{path, rest} : Words(value), line});
+      if (result.setup.back().operands.size() != action->second) throw std::runtime_error(where + ": wrong operands");
     } else if (key == "run") {
       result.args = Words(value);
       ran = true;
