@@ -24,10 +24,11 @@ bool g_usageError = false;
 
 QString ToQString(const std::string& utf8) { return QString::fromUtf8(utf8.data(), qsizetype(utf8.size())); }
 
-int UsageError(const Say& say, const std::string& line) {
+// Says what is wrong and marks the run as bad usage; gives false.
+bool UsageError(const Say& say, const std::string& line) {
   say("sosi-export: " + line);
   g_usageError = true;
-  return QDialog::Rejected;
+  return false;
 }
 
 // The trench path list: rows named on the command line stay checked, the others not.
@@ -49,8 +50,9 @@ int AnswerTracePaths(QDialog& dialog, const std::vector<std::string>& names, con
   }
   for (const QString& name : wanted) {
     if (!found.contains(name)) {
-      return UsageError(say, "no trench path named \"" + name.toStdString() + "\"; the paths are: " +
-                                 offered.join(QStringLiteral(", ")).toStdString());
+      UsageError(say, "no trench path named \"" + name.toStdString() + "\"; the paths are: " +
+                          offered.join(QStringLiteral(", ")).toStdString());
+      return QDialog::Rejected;
     }
   }
   QMetaObject::invokeMethod(&dialog, "accept");
@@ -62,20 +64,20 @@ bool PickEntry(QDialog& sheet, const std::string& field, const std::string& valu
   auto* combo = sheet.findChild<QComboBox*>(ToQString(field + "Combo"));
   if (combo == nullptr) return false;
   QStringList entries;
+  for (int i = 0; i < combo->count(); ++i) entries << combo->itemText(i);
+  const std::string known = "; its entries are: " + entries.join(QStringLiteral(", ")).toStdString();
+  // The variant hides the drop-down: a user cannot pick from it.
+  if (combo->isHidden()) return UsageError(say, "--header " + field + " is not offered by this file format" + known);
   const std::wstring wanted = ToQString(value).toStdWString();
   for (int i = 0; i < combo->count(); ++i) {
-    const std::wstring entry = combo->itemText(i).toStdWString();
-    entries << combo->itemText(i);
-    if (combo->isHidden()) continue;
+    const std::wstring entry = entries[i].toStdWString();
     if (platform::EqualsIgnoringCase(entry, wanted) ||
         platform::EqualsIgnoringCase(entry.substr(0, entry.find(L':')), wanted)) {
       combo->setCurrentIndex(i);
       return true;
     }
   }
-  const std::string why = combo->isHidden() ? " is not offered by this file format" : " has no entry \"" + value + "\"";
-  UsageError(say, "--header " + field + why + "; its entries are: " + entries.join(QStringLiteral(", ")).toStdString());
-  return false;
+  return UsageError(say, "--header " + field + " has no entry \"" + value + "\"" + known);
 }
 
 // The export sheet, as a user fills the header page: pick the file format,

@@ -11,12 +11,18 @@ int PrintTrenchPaths(const std::string& model) {
   LmWsSosiExportUI run;
   LwdDeviceSet* devices = nullptr;
   LwcNodePointObjectLinkSet* nodeLinks = nullptr;
-  if (model.empty() || !run.LoadModel(platform::FromUtf8(model), devices, nodeLinks)) {
-    std::cerr << "\nsosi-export: no trench paths: the model " << model << " could not be read\n";
+  if (model.empty()) {
+    std::cerr << "sosi-export: --list-paths needs a model file\n";
+    return 2;
+  }
+  const bool loaded = run.LoadModel(platform::FromUtf8(model), devices, nodeLinks);
+  delete devices;
+  // The loading message has no line end of its own.
+  std::cout << std::endl;
+  if (!loaded) {
+    std::cerr << "sosi-export: no trench paths: the model " << model << " could not be read\n";
     return 1;
   }
-  delete devices;
-  std::cout << "\n";
   const LwtTrenchTopologySet* topology = run.TrenchTopology();
   const int count = topology != nullptr ? topology->numTopologyObjects() : 0;
   for (int i = 0; i < count; ++i) {

@@ -5,5 +5,5 @@
 #include <string>
 
 // Prints one line per trench path (name, type, whether it can be selected);
-// gives the exit code: 0, or 1 when the model cannot be read.
+// gives the exit code: 0, 1 when the model cannot be read, 2 without a model.
 int PrintTrenchPaths(const std::string& model);
