@@ -1,8 +1,6 @@
 // The module loaded into a process the way the host loads it, to see what
-// the process sees: its entry messages, its exports, COM per call and the
+// the process sees: its load messages, its exports, COM per call and the
 // dialog pages a batch run opens.
-
-#include <dlfcn.h>
 
 #include <QApplication>
 #include <QEvent>
@@ -16,7 +14,6 @@
 #include "ComRuntime.h"
 #include "ExportFixture.h"
 #include "HostOptions.h"
-#include "LmWsSosiExportArx.h"
 #include "ModalRunner.h"
 #include "ModuleLoader.h"
 
@@ -96,18 +93,6 @@ TEST_F(ModuleInProcess, BatchRunsFillTheHeaderPageOnlyAndGiveTheSameFileWithOneC
   EXPECT_EQ(platform::CoInitializeCount(), 3);
   module.Unload();
   platform::ModalRunner::ClearBatchAnswers();
-}
-
-TEST_F(ModuleInProcess, EntryPointAnswersEveryMessageWithSuccess) {
-  void* handle = ::dlopen(SOSI_EXPORT_MODULE, RTLD_NOW | RTLD_LOCAL);
-  ASSERT_NE(handle, nullptr);
-  auto entry = reinterpret_cast<AppRetCode (*)(AcRxAppMsgCode, void*)>(::dlsym(handle, "acrxEntryPoint"));
-  ASSERT_NE(entry, nullptr);
-  for (int message : {1, 2, 3, 0, 42}) EXPECT_EQ(entry(static_cast<AcRxAppMsgCode>(message), nullptr), kRetOK);
-  auto version = reinterpret_cast<int (*)()>(::dlsym(handle, "acrxGetApiVersion"));
-  ASSERT_NE(version, nullptr);
-  EXPECT_EQ(version(), kLmWsSosiExportApiVersion);
-  ::dlclose(handle);
 }
 
 TEST(ModuleExports, OnlyTheEntryPointsAreVisible) {
