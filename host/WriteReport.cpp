@@ -8,11 +8,20 @@
 
 namespace {
 
+// A file without any write bit, which the writer never replaces.
+bool ReadOnlyFile(const std::filesystem::path& path) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::file_status status = fs::status(path, ec);
+  return fs::is_regular_file(status) &&
+         (status.permissions() & (fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write)) ==
+             fs::perms::none;
+}
+
 std::string Reason(const platform::WriteOutcome& outcome) {
   const std::filesystem::path path(outcome.path);
   const std::string file = platform::ToUtf8(outcome.path);
   const std::string folder = platform::ToUtf8(path.parent_path().wstring());
-  std::error_code ec;
   switch (outcome.error) {
     case ENOENT:
     case ENOTDIR:
@@ -22,7 +31,7 @@ std::string Reason(const platform::WriteOutcome& outcome) {
     case EACCES:
     case EPERM:
     case EROFS:
-      return std::filesystem::exists(path, ec) ? file + " is read-only" : "the folder " + folder + " is read-only";
+      return ReadOnlyFile(path) ? file + " is read-only" : "the folder " + folder + " is read-only";
     case ENOSPC:
     case EDQUOT:
       return "disk full: " + file;
