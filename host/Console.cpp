@@ -51,8 +51,8 @@ void Console::Message(const std::wstring& text) {
   std::lock_guard<std::mutex> lock(mutex_);
   ClearProgress();
   std::string bytes = platform::ToUtf8(text);
-  // The message's leading line end was written already, to end the line
-  // before something went to standard error.
+  // The line end that closed the last line before standard error took over
+  // stands for this message's leading one.
   if (endedByUs_ && bytes.front() == '\n') bytes.erase(0, 1);
   Write(stdout, bytes);
   if (!bytes.empty()) lineOpen_ = bytes.back() != '\n';
