@@ -1,8 +1,8 @@
 #pragma once
 // Opt-in times of the steps of a long run, for measuring it on real models:
 // Step(name) ends the step before and starts the next, and the last step
-// ends with the object; a name met again adds to its total. On destruction one line per step,
-// "timing: <name> <wall seconds> s, cpu <processor seconds> s, peak <MB> MB",
+// ends with the object; a name met again adds to its total. On destruction
+// one line per step, "timing: <name> <wall seconds> s, cpu <processor seconds> s, peak <MB> MB",
 // goes to the output, in first-met order. The processor time tells a slow
 // step from a busy machine; the peak is the process's high-water mark of
 // resident memory when the step last ended, so the first step that shows the

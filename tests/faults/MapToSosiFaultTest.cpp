@@ -22,7 +22,7 @@ const std::string kEarlierSosiFile = "OLD SOSI FILE\n";
 
 enum class Result { Written, Failed, NotOpened };
 
-struct Written {
+struct Attempt {
   Result result = Result::Failed;
   std::vector<platform::WriteOutcome> outcomes;
 };
@@ -30,9 +30,9 @@ struct Written {
 // The writer's small test network in the Gemini layout.
 class SampleExport {
  public:
-  Written Write(const std::filesystem::path& file) {
+  Attempt Write(const std::filesystem::path& file) {
     const platform::HostCapture quiet;
-    Written run;
+    Attempt run;
     const auto previous =
         platform::SetWriteOutcomeSink([&](const platform::WriteOutcome& outcome) { run.outcomes.push_back(outcome); });
     LmWsSosiMapper mapper;
@@ -59,7 +59,7 @@ class SampleExport {
   TestTables tables_;
 };
 
-void ExpectOutcome(const Written& run, const std::filesystem::path& file, int error) {
+void ExpectOutcome(const Attempt& run, const std::filesystem::path& file, int error) {
   ASSERT_EQ(run.outcomes.size(), 1u);
   EXPECT_EQ(platform::ToUtf8(run.outcomes[0].path), file.string());
   EXPECT_EQ(run.outcomes[0].written, error == 0);
@@ -77,7 +77,7 @@ TEST_P(MapToSosiWriteFault, EveryFailingCallFailsTheExportAndKeepsThePreviousFil
   {
     const TempDir counting;
     const WriteFault counter(step);
-    const Written run = sample.Write(counting.File("nett.sos"));
+    const Attempt run = sample.Write(counting.File("nett.sos"));
     EXPECT_EQ(run.result, Result::Written);
     ExpectOutcome(run, counting.File("nett.sos"), 0);
     calls = counter.Calls();
@@ -92,7 +92,7 @@ TEST_P(MapToSosiWriteFault, EveryFailingCallFailsTheExportAndKeepsThePreviousFil
   for (int failAt = 0; failAt < calls; ++failAt) {
     SCOPED_TRACE(call + " call " + std::to_string(failAt));
     const WriteFault fault(step, failAt);
-    const Written run = sample.Write(target);
+    const Attempt run = sample.Write(target);
     EXPECT_EQ(run.result, expected);
     EXPECT_TRUE(fault.Fired());
     ExpectOutcome(run, target, step.error);
@@ -124,7 +124,7 @@ TEST(MapToSosiOpening, ATargetThatCannotBeReplacedFailsAtOnceAndSurvives) {
     if (c.folder) std::filesystem::create_directory(target);
     if (c.readOnly) ::chmod(dir.Write(c.name, kEarlierSosiFile).c_str(), 0444);
 
-    const Written run = sample.Write(target);
+    const Attempt run = sample.Write(target);
     EXPECT_EQ(run.result, Result::NotOpened);
     ExpectOutcome(run, target, c.error);
     EXPECT_EQ(std::filesystem::is_directory(target), c.folder);
