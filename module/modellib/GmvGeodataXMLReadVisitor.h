@@ -21,27 +21,21 @@ class GmvGeodataXMLReadVisitor : public XMLRead_IDTable {
   GmvGeodataXMLReadVisitor(const GmvGeodataXMLReadVisitor&) = delete;
   GmvGeodataXMLReadVisitor& operator=(const GmvGeodataXMLReadVisitor&) = delete;
 
-  // Reads and parses the file; false (reported) when it cannot be read or is
-  // not well-formed XML. A file of the usual shape is read piece by piece and
-  // its model made on the way (see WsModelStreamReader.h); any other file, and
-  // any file with a problem, is parsed whole, and its model made by makeObject.
+  // Reads the file and builds its model (see ModelFileReader.h); false
+  // (reported) when it cannot be read or breaks any rule of the format.
   bool openReader();
   // The name of the document element; empty when the reader is not open.
   std::string getStartOrEndTag() const;
   // The geodata set for the document element named `tag`; null (reported)
-  // when the file breaks any rule of the format. The caller owns the set.
+  // when the file has no such element. The caller owns the set.
   GmiGeodataSet* makeObject(const std::string& tag);
-  // Finishes what reading left pending: the parsed document and the id table
-  // are no longer needed once the object is made, and are released.
+  // Releases what reading left behind.
   void performMethods();
   void closeReader();
 
  private:
-  struct OpenFile;
-  bool OpenWhole();
-
   std::string path_;
-  std::unique_ptr<OpenFile> file_;
-  std::unique_ptr<GmiGeodataSet> streamed_;
-  std::string streamedElement_;
+  std::unique_ptr<GmiGeodataSet> set_;
+  std::string documentElement_;
+  int documentElementLine_ = 0;
 };

@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
+
 #include "HostConsole.h"
 #include "LoadedModel.h"
+#include "NetworkGenerator.h"
 #include "TempDir.h"
 #include "WideText.h"
 
@@ -38,6 +42,11 @@ std::string Path(const std::string& edge) {
 
 const Rejected kRejected[] = {
     {ModelText(kTwoManholes + "  <Pipe id=\"201\">\n"), 6, "not well-formed XML: Start-end tags mismatch"},
+    {"<WsModel version=\"1\">\n<Valve id=\"1\"/>\n", 2, "not well-formed XML: Start-end tags mismatch"},
+    {"<WsModel version=\"1\">\n<Valve id=\"1\"/>\n</Other>\n", 3, "not well-formed XML: Start-end tags mismatch"},
+    {"<WsModel version=\"1\">\n<Valve id=\"1\" <V/>\n" + kTail, 2,
+     "not well-formed XML: Error parsing start element tag"},
+    {ModelText("") + "<After>\n", 4, "not well-formed XML: Start-end tags mismatch"},
     {"", 1, "not well-formed XML: No document element found"},
     {"<?xml version=\"1.0\"?>\n\n<Network version=\"1\"/>\n", 3, "the document element is Network, not WsModel"},
     {"<WsModel version=\"2\">\n" + kTail, 1, "version \"2\" is not supported, only version 1"},
@@ -74,6 +83,7 @@ const Rejected kRejected[] = {
      "class 0x3b703f9001d3 has an element of its own, not Device"},
     {ModelText("  <TrenchObject id=\"701\" class=\"0x3b70116a001d\"/>\n"), 3,
      "class 0x3b70116a001d has an element of its own, not TrenchObject"},
+    {"<!DOCTYPE WsModel>\n<WsModel version=\"1\">\n<Valve id=\"0\"/>\n" + kTail, 3, "id 0 is not a positive id"},
     // Line numbers survive a byte order mark, carriage returns and line breaks inside values.
     {"\xEF\xBB\xBF<WsModel version=\"1\">\r\n<Valve id=\"1\" name=\"two\nlines\"/>\r\n<Valve id=\"1\"/>\r\n" + kTail, 4,
      "duplicate id 1 (first defined on line 2)"},
@@ -91,5 +101,28 @@ TEST(ModelErrors, EachBrokenRuleGivesOneLineWithFileLineAndProblem) {
     EXPECT_FALSE(LoadModel(file).Loaded());
     EXPECT_EQ(capture.CommandLine(),
               platform::FromUtf8("\n" + file.string() + ":" + std::to_string(row.line) + ": " + row.problem));
+  }
+}
+
+// Far into a file of many pieces, a problem still names its own line.
+TEST(ModelErrors, AProblemDeepInALargeFileNamesItsLine) {
+  wsmodel::StringSink sink;
+  wsmodel::NetworkGenerator(3000, 5).Write(sink, nullptr, nullptr);
+  const std::string town = sink.Text();
+  const std::size_t middle = town.find("<Pipe ", town.size() / 2);
+  const auto lineAt = [&town](std::size_t offset) { return 1 + std::count(town.begin(), town.begin() + offset, '\n'); };
+  const std::size_t end = town.rfind("</");
+  TempDir dir;
+  const std::string twice = "<Valve id=\"2000000001\"/>\n<Valve id=\"2000000001\"/>";
+  using Row = std::tuple<std::size_t, std::string, std::string>;
+  for (const auto& [at, inserted, problem] : {
+           Row{middle, twice, "duplicate id 2000000001 (first defined on line " + std::to_string(lineAt(middle)) + ")"},
+           Row{end, "\n<Valve id=\"1\"></Valv>", "not well-formed XML: Start-end tags mismatch"},
+       }) {
+    const auto file = dir.Write("town.xml", town.substr(0, at) + inserted + town.substr(at));
+    platform::HostCapture capture;
+    EXPECT_FALSE(LoadModel(file).Loaded());
+    EXPECT_EQ(capture.CommandLine(), platform::FromUtf8("\n" + file.string() + ":" + std::to_string(lineAt(at) + 1) +
+                                                        ": " + problem));
   }
 }

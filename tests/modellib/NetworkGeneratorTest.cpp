@@ -36,20 +36,14 @@ TEST(NetworkGenerator, ReadsBackWithTheCountsItReportsAndStreetsOfTwentyToFiftyE
   EXPECT_EQ(model.sections->numSections(), counts.edges);
   EXPECT_EQ(model.connectionPoints->numConnectionPoints(), counts.trenchNodes);
 
-  int pipes = 0;
+  EXPECT_EQ(model.Inconsistency(), "");
   int freePointObjects = 0;
   for (int i = 0; i < model.devices->numDevices(); ++i) {
-    const LwdDevice* device = model.devices->getDevice(i);
-    if (const auto* pipe = dynamic_cast<const LwdPipe*>(device)) {
-      ++pipes;
-      EXPECT_GE(pipe->numDeviceSegments(), 1);
-      EXPECT_LE(pipe->numDeviceSegments(), 3);
-    } else if (const auto* point = dynamic_cast<const LwdDevicePointObject*>(device)) {
+    if (const auto* point = dynamic_cast<const LwdDevicePointObject*>(model.devices->getDevice(i))) {
       freePointObjects +=
           point->numDeviceSegmentStarts() + point->numDeviceSegmentEnds() + model.nodeLinks->numLinks(point) == 0;
     }
   }
-  EXPECT_EQ(pipes, 3000);
   EXPECT_EQ(freePointObjects, counts.freePointObjects);
   EXPECT_GT(counts.freePointObjects, 0);
 

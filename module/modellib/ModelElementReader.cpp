@@ -1,4 +1,4 @@
-#include "WsModelXmlReader.h"
+#include "ModelElementReader.h"
 
 #include <charconv>
 #include <cmath>
@@ -116,7 +116,7 @@ struct KeptAttribute {
 
 }  // namespace
 
-class WsModelXmlReader::Reader {
+class ModelElementReader::Reader {
  public:
   Reader(XMLRead_IDTable& ids, const SourceLines& lines)
       : store_(std::make_shared<WsModelStore>()), ids_(ids), lines_(lines) {}
@@ -514,23 +514,15 @@ class WsModelXmlReader::Reader {
   std::vector<NodeReferences> nodeRefs_;
 };
 
-WsModelXmlReader::WsModelXmlReader(XMLRead_IDTable& ids, const SourceLines& lines)
+ModelElementReader::ModelElementReader(XMLRead_IDTable& ids, const SourceLines& lines)
     : reader_(std::make_unique<Reader>(ids, lines)) {}
 
-WsModelXmlReader::~WsModelXmlReader() = default;
+ModelElementReader::~ModelElementReader() = default;
 
-void WsModelXmlReader::Begin(const pugi::xml_node& documentElement, std::ptrdiff_t base) {
+void ModelElementReader::Begin(const pugi::xml_node& documentElement, std::ptrdiff_t base) {
   reader_->Begin(documentElement, base);
 }
 
-void WsModelXmlReader::Define(const pugi::xml_node& parent, std::ptrdiff_t base) { reader_->Define(parent, base); }
+void ModelElementReader::Define(const pugi::xml_node& parent, std::ptrdiff_t base) { reader_->Define(parent, base); }
 
-std::unique_ptr<GmiGeodataSet> WsModelXmlReader::Finish() { return reader_->Finish(); }
-
-std::unique_ptr<GmiGeodataSet> ReadWsModel(const pugi::xml_node& documentElement, XMLRead_IDTable& ids,
-                                           const SourceLines& lines) {
-  WsModelXmlReader reader(ids, lines);
-  reader.Begin(documentElement, 0);
-  reader.Define(documentElement, 0);
-  return reader.Finish();
-}
+std::unique_ptr<GmiGeodataSet> ModelElementReader::Finish() { return reader_->Finish(); }

@@ -1,5 +1,5 @@
 #pragma once
-// Builds a network model from the parsed document of a model file, checking
+// Builds a network model from the parsed elements of a model file, checking
 // every rule of the format on the way. Definitions are read first, in file
 // order, so that references may point forward; references are resolved after.
 
@@ -31,12 +31,12 @@ class ModelFileProblem : public std::runtime_error {
 // `base` is where the parsed buffer starts in the file, for the offsets of
 // problems. Each throws ModelFileProblem for the first problem met; `lines`
 // places an earlier definition in the message for a duplicate id.
-class WsModelXmlReader {
+class ModelElementReader {
  public:
-  WsModelXmlReader(XMLRead_IDTable& ids, const SourceLines& lines);
-  ~WsModelXmlReader();
-  WsModelXmlReader(const WsModelXmlReader&) = delete;
-  WsModelXmlReader& operator=(const WsModelXmlReader&) = delete;
+  ModelElementReader(XMLRead_IDTable& ids, const SourceLines& lines);
+  ~ModelElementReader();
+  ModelElementReader(const ModelElementReader&) = delete;
+  ModelElementReader& operator=(const ModelElementReader&) = delete;
 
   void Begin(const pugi::xml_node& documentElement, std::ptrdiff_t base);
   void Define(const pugi::xml_node& parent, std::ptrdiff_t base);
@@ -46,7 +46,3 @@ class WsModelXmlReader {
   class Reader;
   std::unique_ptr<Reader> reader_;
 };
-
-// The whole model of a parsed document.
-std::unique_ptr<GmiGeodataSet> ReadWsModel(const pugi::xml_node& documentElement, XMLRead_IDTable& ids,
-                                           const SourceLines& lines);

@@ -47,25 +47,6 @@ TEST(LwdDeviceSet, FindDeviceSeesDevicesAddedBeforeAndAfterALookupAtTheirFirstEn
   EXPECT_LT(exported.findDevice(nullptr), 0);
 }
 
-TEST(LwdDeviceSet, ATownOfDevicesAddedInRoundsIsFoundAtItsFirstEntries) {
-  auto store = std::make_shared<WsModelStore>();
-  std::vector<const LwdDevice*> devices;
-  for (int id = 1; id <= 5000; ++id) devices.push_back(store->AddDevice(0x3b703fd20115, id, L"", L""));
-  LwdDeviceSet exported;
-  std::vector<int> firstEntry(devices.size(), -1);
-  const auto add = [&](std::size_t device) {
-    const int entry = exported.addDevice(devices[device]);
-    if (firstEntry[device] < 0) firstEntry[device] = entry;
-  };
-  // Lookups between rounds of adding: the index grows and is rebuilt on the way.
-  for (std::size_t added = 0; added < devices.size(); added += 700) {
-    for (std::size_t i = added; i < std::min(added + 700, devices.size()); ++i) add(i);
-    add(added / 2);
-    for (std::size_t i = 0; i < devices.size(); i += 97) EXPECT_EQ(exported.findDevice(devices[i]), firstEntry[i]) << i;
-  }
-  EXPECT_EQ(exported.numDevices(), 5000 + 8);
-}
-
 TEST(LwdDeviceSet, ADeviceAddedToTheModelSetIsItsAloneAndLeavesTheModelAsItWas) {
   auto store = std::make_shared<WsModelStore>();
   const LwdDevice* valve = store->AddPointObject(kClassValve, 1, L"V1", L"Ventil", nullptr);
@@ -83,4 +64,29 @@ TEST(LwdDeviceSet, ADeviceAddedToTheModelSetIsItsAloneAndLeavesTheModelAsItWas) 
   EXPECT_EQ(second.devices->numDevices(), 2);
   EXPECT_EQ(second.devices->getDevice(2), nullptr);
   EXPECT_EQ(store->Devices().size(), 2u);
+}
+
+TEST(LmWSMapper, RefusesMissingSetAndReservedArgument) {
+  auto store = std::make_shared<WsModelStore>();
+  store->AddTopologyObject(0x3b7012a400f1, 1);
+  GmiGeodataSet set(store, 1);
+  LwdDeviceSet* devices = reinterpret_cast<LwdDeviceSet*>(&set);  // anything not null on entry
+  LwtTrenchSectionSet* sections = nullptr;
+  LwtTrenchConnectionPointSet* points = nullptr;
+  LwtTrenchTopologySet* topology = nullptr;
+  LwsSurfaceDescriptionSet* surfaces = nullptr;
+  LwcNodePointObjectLinkSet* nodeLinks = nullptr;
+  LwcTrSectionDevSegmentLinkSet* sectionLinks = nullptr;
+  EXPECT_FALSE(LmWSMapper::MapToWSModel(nullptr, devices, sections, points, topology, surfaces, nodeLinks,
+                                        sectionLinks, 0));
+  EXPECT_EQ(devices, nullptr);
+  EXPECT_FALSE(
+      LmWSMapper::MapToWSModel(&set, devices, sections, points, topology, surfaces, nodeLinks, sectionLinks, 1));
+  EXPECT_EQ(devices, nullptr);
+
+  LmWSModelSets sets;
+  ASSERT_TRUE(sets.Map(&set));
+  ASSERT_NE(sets.topology, nullptr);
+  EXPECT_EQ(sets.topology->numTopologyObjects(), 1);
+  EXPECT_EQ(sets.devices->numDevices(), 0);
 }
