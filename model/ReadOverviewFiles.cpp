@@ -1,7 +1,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
-#include <memory>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -103,17 +102,14 @@ PipeRuns CutRuns(const SectionChainList& sectionChains, const PointObjectTagMap&
 
 }  // namespace
 
-std::unique_ptr<OverviewLookup> LmWsSosiExportUI::ReadOverviewLookup(const std::vector<std::wstring>& paths) {
-  auto lookup = std::make_unique<OverviewLookup>();
-  for (const std::wstring& path : paths) ReadOverviewFile(path, *lookup);
-  lookup->EndOfFiles();
-  return lookup;
-}
+void LmWsSosiExportUI::ReadOverviewFiles(const LwdDeviceSet* exportSet, const std::vector<std::wstring>& paths,
+                                         const SectionChainList& sectionChains, PointObjectTagMap& pointObjectTags,
+                                         PipeTagMap& pipeTags, PipeRuns& pipeRuns) const {
+  if (exportSet == nullptr || paths.empty()) return;
+  OverviewLookup lookup;
+  for (const std::wstring& path : paths) ReadOverviewFile(path, lookup);
+  lookup.EndOfFiles();
 
-void LmWsSosiExportUI::ApplyOverview(const LwdDeviceSet* exportSet, const OverviewLookup& lookup,
-                                     const SectionChainList& sectionChains, PointObjectTagMap& pointObjectTags,
-                                     PipeTagMap& pipeTags, PipeRuns& pipeRuns) const {
-  if (exportSet == nullptr) return;
   {
     IdPairs<std::string_view> manholeTags;
     for (int i = 0; i < exportSet->numDevices(); ++i) {
@@ -135,11 +131,4 @@ void LmWsSosiExportUI::ApplyOverview(const LwdDeviceSet* exportSet, const Overvi
   } else {
     pipeRuns.insert(pipeRuns.end(), std::make_move_iterator(runs.begin()), std::make_move_iterator(runs.end()));
   }
-}
-
-void LmWsSosiExportUI::ReadOverviewFiles(const LwdDeviceSet* exportSet, const std::vector<std::wstring>& paths,
-                                         const SectionChainList& sectionChains, PointObjectTagMap& pointObjectTags,
-                                         PipeTagMap& pipeTags, PipeRuns& pipeRuns) const {
-  if (exportSet == nullptr || paths.empty()) return;
-  ApplyOverview(exportSet, *ReadOverviewLookup(paths), sectionChains, pointObjectTags, pipeTags, pipeRuns);
 }

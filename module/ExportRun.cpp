@@ -3,19 +3,16 @@
 
 #include <QApplication>
 #include <filesystem>
-#include <future>
 #include <memory>
 
 #include "CSosiExportException.h"
 #include "CSosiExportPropertySheet.h"
-#include "FreeMemory.h"
 #include "HostConsole.h"
 #include "LmEnvironment.h"
 #include "LmWsSosiExportUI.h"
 #include "LmWsSosiMapper.h"
 #include "LwcNodePointObjectLinkSet.h"
 #include "LwdDeviceSet.h"
-#include "OverviewLookup.h"
 #include "SOSIMapperData.h"
 #include "SOSIMapperDataReader.h"
 #include "SOSIMapperDataWriter.h"
@@ -70,18 +67,13 @@ void Alert(const wchar_t* format, const std::wstring& argument) {
 }  // namespace
 
 bool LmWsSosiExportUI::ExportRun(const std::wstring& givenModelPath, const std::wstring& selectionText) {
+  // Declared before every working object, so that the "release" step covers
+  // freeing them.
+  platform::StageTimings stages = platform::StageTimings::FromEnvironment("SOSI_EXPORT_TIMINGS");
   const std::wstring modelPath = givenModelPath.empty() ? ChooseModelFile() : givenModelPath;
   if (modelPath.empty()) return false;
 
-  // Declared before every working object, so "release" covers freeing them.
-  platform::StageTimings stages = platform::StageTimings::FromEnvironment("SOSI_EXPORT_TIMINGS");
-  // Declared after the timings and before every working object: the model
-  // is let go after everything that refers to it, within "release".
-  struct ModelRelease {
-    LmWsSosiExportUI& run;
-    ~ModelRelease() { run.ReleaseModel(); }
-  } modelRelease{*this};
-  stages.Begin("load");
+  stages.Step("load");
   LwdDeviceSet* loadedDevices = nullptr;
   LwcNodePointObjectLinkSet* nodeLinks = nullptr;
   const bool loaded = LoadModel(modelPath, loadedDevices, nodeLinks);
@@ -89,54 +81,42 @@ bool LmWsSosiExportUI::ExportRun(const std::wstring& givenModelPath, const std::
   if (!loaded) return false;
   if (TrenchTopology() == nullptr) return false;
 
-  stages.Begin("path selection");
+  stages.Step("path selection");
   std::vector<int> selectedIds;
   if (!SelectTrenchPaths(selectionText, selectedIds)) return false;
 
-  stages.Begin("dialog set-up");
+  stages.Step("dialog set-up");
   const std::wstring settingsPath = ModelSettingsPath(modelPath);
   if (settingsPath.empty()) {
     Alert(L"Can not use %s\n\nThe path is too long for the settings file beside it", modelPath);
     return false;
   }
   std::unique_ptr<SOSIMapperData> settings = ReadSettings(settingsPath);
-
   CSosiExportPropertySheet sheet(L"SOSI Eksport", QApplication::activeWindow(), 0);
   sheet.SetConfigFolder(LmEnBuildFilename(kConfigFolderTemplate, 0, 0));
   sheet.SetData(settings.get());
   sheet.SetThemeRegister(L"");
   sheet.LoadFeatureGroups();
 
-  stages.Begin("value collection");
+  stages.Step("value collection");
   std::vector<std::wstring> pipeNames;
   std::vector<std::wstring> typeNames;
   MaterialPairs materials;
   CollectModelValues(modelDevices.get(), pipeNames, typeNames, materials);
-  stages.Begin("dialog set-up");
   sheet.SetPipeModelValues(pipeNames);
   sheet.SetConnectionModelValues(typeNames);
   sheet.SetMaterialModelValues(materials);
 
-  stages.Begin("dialog");
+  stages.Step("dialog");
   if (sheet.DoModal() != 1) return false;
   sheet.GetData(settings.get());
 
-  stages.Begin("settings save");
+  stages.Step("settings save");
   if (!SaveSOSIMapperData(*settings, settingsPath)) {
     Alert(L"Can not save default values to file %s\n\nSosi-export will continue", settingsPath);
   }
 
-  // The overview files need nothing of the model: they are read on a second
-  // thread while the device set is assembled.
-  stages.Begin("overview step");
-  std::vector<std::wstring> overviewFiles;
-  if (settings->FileFormat == kGeminiFileFormat && UseOverviewFiles()) ChooseOverviewFiles(overviewFiles);
-  std::future<std::unique_ptr<OverviewLookup>> overviewReading;
-  if (!overviewFiles.empty()) {
-    overviewReading = std::async(std::launch::async, [&overviewFiles] { return ReadOverviewLookup(overviewFiles); });
-  }
-
-  stages.Begin("device set assembly");
+  stages.Step("device set assembly");
   LmWsSosiMapper mapper;
   mapper.SetSOSIFileFormat(static_cast<LmWsSosiMapper::eSOSIFileFormat>(settings->FileFormat));
   const std::map<std::wstring, long> reserved;
@@ -144,22 +124,19 @@ bool LmWsSosiExportUI::ExportRun(const std::wstring& givenModelPath, const std::
   auto exportDevices = std::make_unique<LwdDeviceSet>();
   AssembleDeviceSet(exportDevices.get(), sectionChains, modelDevices.get(), selectedIds, nodeLinks);
 
+  stages.Step("overview step");
   PointObjectTagMap pointObjectTags;
   PipeTagMap pipeTags;
   PipeRuns pipeRuns;
-  stages.Begin("overview step");
-  if (overviewReading.valid()) {
-    const std::unique_ptr<OverviewLookup> lookup = overviewReading.get();
-    // The files' text, read whole on the reading thread, is freed there.
-    platform::ReleaseFreeMemory();
-    ApplyOverview(exportDevices.get(), *lookup, sectionChains, pointObjectTags, pipeTags, pipeRuns);
+  if (settings->FileFormat == kGeminiFileFormat && UseOverviewFiles()) {
+    std::vector<std::wstring> overviewFiles;
+    ChooseOverviewFiles(overviewFiles);
+    ReadOverviewFiles(exportDevices.get(), overviewFiles, sectionChains, pointObjectTags, pipeTags, pipeRuns);
   }
-  // The writer needs neither the chains nor the overview lookup, which was
-  // built on the reading thread.
+  // The writer does not need the chains.
   SectionChainList().swap(sectionChains);
-  platform::ReleaseFreeMemory();
 
-  stages.Begin("writing");
+  stages.Step("writing");
   SOSIMapperData& s = *settings;
   try {
     mapper.MapToSosi(s.FileName.c_str(), exportDevices.get(), nodeLinks, reserved, s.CurrentPipeTypes(),
@@ -177,6 +154,10 @@ bool LmWsSosiExportUI::ExportRun(const std::wstring& givenModelPath, const std::
       Alert(L"Can not open %s\n\nAcces is denied", owned->getFileName());
     }
   }
-  stages.Begin("release");
+
+  stages.Step("release");
+  exportDevices.reset();
+  modelDevices.reset();
+  ReleaseModel();
   return true;
 }

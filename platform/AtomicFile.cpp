@@ -11,27 +11,32 @@ namespace platform {
 
 AtomicFile::~AtomicFile() { Discard(); }
 
+bool AtomicFile::Fail(int error) {
+  if (error_ == 0) error_ = error;
+  return false;
+}
+
 bool AtomicFile::Open(const std::string& target) {
   Discard();
   target_ = target;
-  failed_ = false;
-  // A read-only file is protected, as on Windows: it is not replaced even
-  // though its folder would allow the rename.
+  error_ = 0;
+  if (target.empty()) return Fail(ENOENT);
+  // A folder would only refuse the rename at the very end. A read-only file
+  // is protected, as on Windows: it is not replaced even though its folder
+  // would allow the rename.
   struct stat existing {};
-  if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) && (existing.st_mode & S_IWUSR) == 0) {
-    errno = EACCES;
-    return false;
-  }
+  const bool exists = ::stat(target.c_str(), &existing) == 0;
+  if (exists && S_ISDIR(existing.st_mode)) return Fail(EISDIR);
+  if (exists && S_ISREG(existing.st_mode) && (existing.st_mode & S_IWUSR) == 0) return Fail(EACCES);
   std::string pattern = target + ".tmpXXXXXX";
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
   const int fd = ::mkstemp(name.data());
-  if (fd < 0) return false;
+  if (fd < 0) return Fail(errno);
   temporary_ = name.data();
   // Keep the target's permissions when it exists; otherwise the usual 0666 & ~umask.
-  struct stat st {};
-  if (::stat(target.c_str(), &st) == 0) {
-    ::fchmod(fd, st.st_mode & 07777);
+  if (exists) {
+    ::fchmod(fd, existing.st_mode & 07777);
   } else {
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -39,36 +44,30 @@ bool AtomicFile::Open(const std::string& target) {
   }
   file_ = ::fdopen(fd, "wb");
   if (file_ == nullptr) {
+    Fail(errno);
     ::close(fd);
-    ::unlink(temporary_.c_str());
-    temporary_.clear();
+    Discard();
     return false;
   }
   return true;
 }
 
 bool AtomicFile::Write(std::string_view bytes) {
-  if (file_ == nullptr || failed_) return false;
-  if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) failed_ = true;
-  return !failed_;
-}
-
-void AtomicFile::StartWriteOut() {
-  if (file_ == nullptr || failed_ || std::fflush(file_) != 0) return;
-  ::sync_file_range(::fileno(file_), 0, 0, SYNC_FILE_RANGE_WRITE);
+  if (file_ == nullptr || error_ != 0) return false;
+  if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) return Fail(errno);
+  return true;
 }
 
 bool AtomicFile::Commit() {
   if (file_ == nullptr) return false;
-  bool ok = !failed_ && std::fflush(file_) == 0 && ::fsync(::fileno(file_)) == 0;
-  ok = (std::fclose(file_) == 0) && ok;
+  if (error_ == 0 && std::fflush(file_) != 0) Fail(errno);
+  if (error_ == 0 && ::fsync(::fileno(file_)) != 0) Fail(errno);
+  if (std::fclose(file_) != 0) Fail(errno);
   file_ = nullptr;
-  if (ok) ok = ::rename(temporary_.c_str(), target_.c_str()) == 0;
-  if (!ok) {
-    ::unlink(temporary_.c_str());
-  }
-  temporary_.clear();
-  return ok;
+  if (error_ == 0 && ::rename(temporary_.c_str(), target_.c_str()) != 0) Fail(errno);
+  if (error_ == 0) temporary_.clear();
+  Discard();
+  return error_ == 0;
 }
 
 void AtomicFile::Discard() {

@@ -41,7 +41,7 @@ StageTimings::~StageTimings() {
   std::fflush(out_);
 }
 
-void StageTimings::Begin(const char* stage) {
+void StageTimings::Step(const char* stage) {
   if (!enabled_) return;
   EndCurrent();
   const auto known =

@@ -1,7 +1,7 @@
 #pragma once
 // Opt-in times of the steps of a long run, for measuring it on real models:
-// Begin(name) ends the step before and starts the next; a name met again adds
-// to its total. On destruction one line per step,
+// Step(name) ends the step before and starts the next, and the last step
+// ends with the object; a name met again adds to its total. On destruction one line per step,
 // "timing: <name> <wall seconds> s, cpu <processor seconds> s, peak <MB> MB",
 // goes to the output, in first-met order. The processor time tells a slow
 // step from a busy machine; the peak is the process's high-water mark of
@@ -27,7 +27,7 @@ class StageTimings {
   StageTimings(const StageTimings&) = delete;
   StageTimings& operator=(const StageTimings&) = delete;
 
-  void Begin(const char* stage);
+  void Step(const char* stage);
 
  private:
   using Clock = std::chrono::steady_clock;

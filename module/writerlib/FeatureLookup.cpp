@@ -31,10 +31,6 @@ void FeatureLookup::Remember(Remembered& entry, const std::wstring& value) {
   if (reported_) entry.missing = &missing_.try_emplace(value, 0).first->second;
 }
 
-void FeatureLookup::Add(const FeatureLookup& other) {
-  for (const auto& [value, count] : other.missing_) missing_[value] += count;
-}
-
 void FeatureLookup::Report() const {
   for (const auto& [value, count] : missing_) {
     const std::wstring line = L"\nNo SOSI code for " + what_ + L" \"" + value + L"\": " +

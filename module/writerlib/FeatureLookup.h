@@ -21,9 +21,6 @@ class FeatureLookup {
   // empty code for it.
   const CWsFeature* Find(const std::wstring& value);
 
-  // Adds the other lookup's counts of values without a code, as when its
-  // objects were looked up here.
-  void Add(const FeatureLookup& other);
   // One command line line per value without a code, with its count.
   void Report() const;
   const std::map<std::wstring, long>& Missing() const { return missing_; }

@@ -6,6 +6,7 @@
 #include "SosiExportRun.h"
 #include "SosiObjectPlan.h"
 #include "WideText.h"
+#include "WriteOutcome.h"
 
 namespace {
 
@@ -28,7 +29,10 @@ bool LmWsSosiMapper::MapToSosi(
     const wchar_t* geometryQualityXY, const wchar_t* geometryQualityZ) {
   const std::wstring path = TextOf(fileName);
   FileSink sink;
-  if (path.empty() || !sink.Open(platform::ToUtf8(path))) throw new CSosiExportException(path.c_str());
+  if (!sink.Open(platform::ToUtf8(path))) {
+    platform::ReportWriteOutcome({path, false, sink.Error()});
+    throw new CSosiExportException(path.c_str());
+  }
 
   const SosiExportTables tables{pipeTypes,       pipeUsage,       pipeMethod,
                                 pipeSupply,      pipeMaterials,   pipeMaterialsProductStandard,
@@ -50,6 +54,7 @@ bool LmWsSosiMapper::MapToSosi(
   const SosiObjectPlan plan(devices, pipeRuns, pipeTags);
   SosiExportRun run(SosiLayoutFor(format_), tables, texts, pointObjectTags);
   const bool written = run.Write(sink, plan) && sink.Commit();
+  platform::ReportWriteOutcome({path, written, sink.Error()});
   run.ReportProblems(plan);
   if (!written) {
     const std::wstring line =

@@ -27,8 +27,10 @@ class LmWsSosiMapper {
 
   // Writes `fileName` (replacing it only once the whole file is written).
   // Null tables, tag maps and runs mean none. Throws a new
-  // CSosiExportException when the file cannot be opened; false when writing
-  // failed after that (reported on the command line).
+  // CSosiExportException, before anything is written, when the file cannot
+  // be replaced (a folder, a read-only file, a missing folder); false when
+  // writing failed after that (reported on the command line). Either way,
+  // and on success, what became of the file goes to ReportWriteOutcome.
   bool MapToSosi(const wchar_t* fileName, const LwdDeviceSet* devices, const LwcNodePointObjectLinkSet* nodeLinks,
                  std::map<std::wstring, long> reserved, FeatureTable* pipeTypes, FeatureTable* pipeUsage,
                  FeatureTable* pipeMethod, FeatureTable* pipeSupply, FeatureTable* pipeMaterials,

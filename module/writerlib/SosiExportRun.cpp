@@ -1,11 +1,7 @@
 #include "SosiExportRun.h"
 
-#include <algorithm>
-#include <memory>
-
 #include "HostConsole.h"
 #include "LwdPipe.h"
-#include "OrderedChunks.h"
 #include "SosiCodes.h"
 #include "SosiUnits.h"
 
@@ -117,18 +113,6 @@ SosiExportRun::ObjectLookups::ObjectLookups(const SosiExportTables& tables, bool
       connectionUsage(tables.connectionUsage, L"point usage", true),
       connectionMethod(tables.connectionMethod, L"point method", fullMapping) {}
 
-void SosiExportRun::ObjectLookups::Add(const ObjectLookups& other) {
-  pipeTypes.Add(other.pipeTypes);
-  pipeUsage.Add(other.pipeUsage);
-  pipeMethod.Add(other.pipeMethod);
-  pipeSupply.Add(other.pipeSupply);
-  pipeMaterials.Add(other.pipeMaterials);
-  productStandards.Add(other.productStandards);
-  connectionTypes.Add(other.connectionTypes);
-  connectionUsage.Add(other.connectionUsage);
-  connectionMethod.Add(other.connectionMethod);
-}
-
 void SosiExportRun::ObjectLookups::Report() const {
   for (const FeatureLookup* lookup : {&pipeTypes, &pipeUsage, &pipeMethod, &pipeSupply, &pipeMaterials,
                                       &productStandards, &connectionTypes, &connectionUsage, &connectionMethod}) {
@@ -141,60 +125,16 @@ bool SosiExportRun::Write(ByteSink& sink, const SosiObjectPlan& plan) {
   curveHeads_ = LineHeads(writer, layout_.curve);
   pointHeads_ = LineHeads(writer, layout_.point);
   WriteSosiHeader(writer, MakeHeader(plan), layout_);
-  writer.Flush();
-  const bool objectsWritten = WriteObjects(sink, plan);
+  for (const SosiCurvePlan& curve : plan.Curves()) WriteCurve(writer, curve);
+  for (const SosiPointPlan& point : plan.Points()) WritePoint(writer, point);
   writer.End();
-  replacedCharacters_ += writer.Encoder().ReplacedCount();
-  unknownCharacters_ += writer.Encoder().UnknownCount();
-  shortenedValues_ += writer.ShortenedValues();
-  return objectsWritten && !writer.Failed();
+  replacedCharacters_ = writer.Encoder().ReplacedCount();
+  unknownCharacters_ = writer.Encoder().UnknownCount();
+  shortenedValues_ = writer.ShortenedValues();
+  return !writer.Failed();
 }
 
-bool SosiExportRun::WriteObjects(ByteSink& sink, const SosiObjectPlan& plan) {
-  // A chunk's lines are a few hundred kilobytes.
-  constexpr std::size_t kChunkObjects = 1024;
-  struct Thread {
-    explicit Thread(const SosiExportRun& run) : lookups(run.tables_, run.layout_.fullMapping) {}
-    MemorySink lines;
-    SosiFileWriter writer{lines};
-    ObjectLookups lookups;
-  };
-  const std::unique_ptr<Thread> threads[] = {std::make_unique<Thread>(*this), std::make_unique<Thread>(*this)};
-  const std::vector<SosiCurvePlan>& curves = plan.Curves();
-  const std::vector<SosiPointPlan>& points = plan.Points();
-  const std::size_t objects = curves.size() + points.size();
-  bool handedOn = true;
-  MakeChunksInOrder(
-      (objects + kChunkObjects - 1) / kChunkObjects,
-      [&](int thread, std::size_t chunk) {
-        Thread& own = *threads[thread];
-        const std::size_t first = chunk * kChunkObjects;
-        const std::size_t end = std::min(objects, first + kChunkObjects);
-        own.writer.NumberObjectsAfter(static_cast<long>(first));
-        for (std::size_t object = first; object < end; ++object) {
-          if (object < curves.size()) {
-            WriteCurve(own.writer, own.lookups, curves[object]);
-          } else {
-            WritePoint(own.writer, own.lookups, points[object - curves.size()]);
-          }
-        }
-        own.writer.Flush();
-      },
-      [&](int thread) {
-        MemorySink& lines = threads[thread]->lines;
-        if (!sink.Write(lines.Bytes())) handedOn = false;
-        lines.Clear();
-      });
-  for (const std::unique_ptr<Thread>& thread : threads) {
-    lookups_.Add(thread->lookups);
-    replacedCharacters_ += thread->writer.Encoder().ReplacedCount();
-    unknownCharacters_ += thread->writer.Encoder().UnknownCount();
-    shortenedValues_ += thread->writer.ShortenedValues();
-  }
-  return handedOn;
-}
-
-void SosiExportRun::WriteCurve(SosiFileWriter& writer, ObjectLookups& lookups, const SosiCurvePlan& curve) const {
+void SosiExportRun::WriteCurve(SosiFileWriter& writer, const SosiCurvePlan& curve) {
   const LwdDeviceSegment* first = curve.segments.front();
   const LwdDeviceSegment* last = curve.segments.back();
   // Values of a run come from the pipe of its first segment.
@@ -204,22 +144,22 @@ void SosiExportRun::WriteCurve(SosiFileWriter& writer, ObjectLookups& lookups, c
 
   using sosi_units::DecimalText;
   SosiValues values;
-  const CWsFeature* type = lookups.pipeTypes.Find(name);
+  const CWsFeature* type = lookups_.pipeTypes.Find(name);
   const std::wstring_view objectType =
-      type != nullptr ? Memo(lookups.curveTypeNames, *type, sosi_codes::PipeObjectTypeName) : std::wstring_view();
+      type != nullptr ? Memo(lookups_.curveTypeNames, *type, sosi_codes::PipeObjectTypeName) : std::wstring_view();
   values.Set(SosiField::ObjectType, objectType.empty() ? layout_.genericCurveType : objectType);
   const DecimalText group = type != nullptr && type->Group() >= 0 ? DecimalText(type->Group()) : DecimalText();
   if (type != nullptr) {
     values.Set(SosiField::TypeCode, type->Feature());
     values.Set(SosiField::ThemeGroup, group.View());
   }
-  if (const CWsFeature* usage = lookups.pipeUsage.Find(name)) values.Set(SosiField::Usage, usage->Feature());
-  if (const CWsFeature* method = lookups.pipeMethod.Find(name)) values.Set(SosiField::Method, method->Feature());
-  if (const CWsFeature* supply = lookups.pipeSupply.Find(name)) values.Set(SosiField::Supply, supply->Feature());
+  if (const CWsFeature* usage = lookups_.pipeUsage.Find(name)) values.Set(SosiField::Usage, usage->Feature());
+  if (const CWsFeature* method = lookups_.pipeMethod.Find(name)) values.Set(SosiField::Method, method->Feature());
+  if (const CWsFeature* supply = lookups_.pipeSupply.Find(name)) values.Set(SosiField::Supply, supply->Feature());
   if (!material.empty()) {
-    const CWsFeature* code = lookups.pipeMaterials.Find(material);
+    const CWsFeature* code = lookups_.pipeMaterials.Find(material);
     values.Set(SosiField::Material, code != nullptr ? code->Feature() : material);
-    if (const CWsFeature* standard = lookups.productStandards.Find(material)) {
+    if (const CWsFeature* standard = lookups_.productStandards.Find(material)) {
       values.Set(SosiField::ProductStandard, standard->Feature());
     }
   }
@@ -253,18 +193,18 @@ void SosiExportRun::WriteCurve(SosiFileWriter& writer, ObjectLookups& lookups, c
   });
 }
 
-void SosiExportRun::WritePoint(SosiFileWriter& writer, ObjectLookups& lookups, const SosiPointPlan& point) const {
+void SosiExportRun::WritePoint(SosiFileWriter& writer, const SosiPointPlan& point) {
   const LwdDevicePointObject* pointObject = point.pointObject;
   const std::wstring& type = pointObject->getType();
 
   SosiValues values;
-  const CWsFeature* feature = lookups.connectionTypes.Find(type);
+  const CWsFeature* feature = lookups_.connectionTypes.Find(type);
   const std::wstring_view objectType =
-      feature != nullptr ? Memo(lookups.pointTypeNames, *feature, sosi_codes::ObjectTypeName) : std::wstring_view();
+      feature != nullptr ? Memo(lookups_.pointTypeNames, *feature, sosi_codes::ObjectTypeName) : std::wstring_view();
   values.Set(SosiField::ObjectType, objectType.empty() ? layout_.genericPointType : objectType);
   if (feature != nullptr) values.Set(SosiField::TypeCode, feature->Feature());
-  if (const CWsFeature* usage = lookups.connectionUsage.Find(type)) values.Set(SosiField::Usage, usage->Feature());
-  if (const CWsFeature* method = lookups.connectionMethod.Find(type)) values.Set(SosiField::Method, method->Feature());
+  if (const CWsFeature* usage = lookups_.connectionUsage.Find(type)) values.Set(SosiField::Usage, usage->Feature());
+  if (const CWsFeature* method = lookups_.connectionMethod.Find(type)) values.Set(SosiField::Method, method->Feature());
   values.Set(SosiField::Name, pointObject->getName());
   values.Set(SosiField::ModelType, type);
   if (pointTags_ != nullptr) {

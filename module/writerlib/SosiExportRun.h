@@ -60,13 +60,10 @@ class SosiExportRun {
   void ReportWritten(const std::wstring& fileName, const SosiObjectPlan& plan) const;
 
  private:
-  // What each writing thread keeps of its own: the lookups count the values
-  // without a code as they go, and object type names are made once for each
-  // feature, not for each object.
+  // The lookups count the values without a code as they go, and object type
+  // names are made once for each feature, not for each object.
   struct ObjectLookups {
     ObjectLookups(const SosiExportTables& tables, bool fullMapping);
-    // Adds the other's counts of values without a code.
-    void Add(const ObjectLookups& other);
     void Report() const;
 
     FeatureLookup pipeTypes;
@@ -83,10 +80,8 @@ class SosiExportRun {
   };
 
   SosiHeader MakeHeader(const SosiObjectPlan& plan) const;
-  // The objects after the header, on two threads in chunks.
-  bool WriteObjects(ByteSink& sink, const SosiObjectPlan& plan);
-  void WriteCurve(SosiFileWriter& writer, ObjectLookups& lookups, const SosiCurvePlan& curve) const;
-  void WritePoint(SosiFileWriter& writer, ObjectLookups& lookups, const SosiPointPlan& point) const;
+  void WriteCurve(SosiFileWriter& writer, const SosiCurvePlan& curve);
+  void WritePoint(SosiFileWriter& writer, const SosiPointPlan& point);
   std::wstring PointQuality(bool heights) const;
   void Note(std::wstring line) { notes_.push_back(std::move(line)); }
 
@@ -105,7 +100,6 @@ class SosiExportRun {
   std::wstring qualityZ_;
   std::wstring pointQuality_[2];  // without and with heights
 
-  // All threads' counts, for the report.
   ObjectLookups lookups_;
 
   // The line starts of the objects' elements, made when writing begins.

@@ -72,8 +72,8 @@ std::string SosiFileWriter::QuoteIfNeeded(std::string_view encoded) {
 }
 
 void SosiFileWriter::Grow(std::size_t bytes) {
-  // Doubling from a small block: a writer that makes only the header, or
-  // one chunk of objects, needs far less than a whole file's block.
+  // Doubling from a small block: a small file needs far less than a large
+  // file's block.
   constexpr std::size_t kFirstBytes = 64 << 10;
   constexpr std::size_t kFullBytes = ByteSink::kBlockBytes + 64 * kMaxLineBytes;
   const std::size_t doubled = std::clamp(2 * block_.size(), kFirstBytes, kFullBytes);

@@ -46,9 +46,6 @@ class SosiFileWriter {
   // Coordinate lines: north first, east second, height third, in file units.
   void Coordinate(long long north, long long east);
   void Coordinate(long long north, long long east, long long height);
-  // The next object gets serial number `serial` + 1: a writer making a part
-  // of the objects numbers them as in the whole file.
-  void NumberObjectsAfter(long serial) { serial_ = serial; }
   // Ends the file and hands the rest of the block to the sink.
   void End();
   // Hands the lines made so far to the sink.

@@ -16,7 +16,6 @@ class LwcNodePointObjectLinkSet;
 class LwcTrSectionDevSegmentLinkSet;
 class LwdDeviceSet;
 class LwtTrenchTopologySet;
-class OverviewLookup;
 
 class LmWsSosiExportUI {
  public:
@@ -59,13 +58,6 @@ class LmWsSosiExportUI {
   // Appends the files the user picked; true when the dialog was confirmed.
   bool ChooseOverviewFiles(std::vector<std::wstring>& paths) const;
   // Tags point objects and cuts the exported pipes into tagged runs.
-  // Reading the files needs nothing of the model, so an export run reads them
-  // into a lookup beside the device set assembly (ReadOverviewLookup) and
-  // then applies it (ApplyOverview); ReadOverviewFiles does both in turn.
-  static std::unique_ptr<OverviewLookup> ReadOverviewLookup(const std::vector<std::wstring>& paths);
-  void ApplyOverview(const LwdDeviceSet* exportSet, const OverviewLookup& lookup,
-                     const SectionChainList& sectionChains, PointObjectTagMap& pointObjectTags, PipeTagMap& pipeTags,
-                     PipeRuns& pipeRuns) const;
   void ReadOverviewFiles(const LwdDeviceSet* exportSet, const std::vector<std::wstring>& paths,
                          const SectionChainList& sectionChains, PointObjectTagMap& pointObjectTags,
                          PipeTagMap& pipeTags, PipeRuns& pipeRuns) const;

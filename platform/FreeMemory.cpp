@@ -1,9 +1,0 @@
-#include "FreeMemory.h"
-
-#include <malloc.h>
-
-namespace platform {
-
-void ReleaseFreeMemory() { ::malloc_trim(0); }
-
-}  // namespace platform
