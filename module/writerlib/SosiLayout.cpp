@@ -65,9 +65,9 @@ constexpr SosiElement kGeminiPoint[] = {
     {3, L"NAVN", F::Name},          {3, L"PUNKTIDANL", F::Tag},     {3, L"STATUS", F::Status},
     {3, L"EIER", F::Owner},         {3, L"ANLEGGSÅR", F::Year}};
 
-constexpr SosiLayout kPlain{L"SOSI", L"VA_Ledning", L"VA_Punkt", false, kPlainCurve, kPlainPoint};
-constexpr SosiLayout kGisline{L"GISLINE", L"Ledning", L"Kopling", false, kGislineCurve, kGislinePoint};
-constexpr SosiLayout kGemini{L"Gemini", L"VA_Ledning", L"VA_Punkt", true, kGeminiCurve, kGeminiPoint};
+constexpr SosiLayout kPlain{L"SOSI", L"VA_Ledning", L"VA_Punkt", false, false, kPlainCurve, kPlainPoint};
+constexpr SosiLayout kGisline{L"GISLINE", L"Ledning", L"Kopling", false, false, kGislineCurve, kGislinePoint};
+constexpr SosiLayout kGemini{L"Gemini", L"VA_Ledning", L"VA_Punkt", true, true, kGeminiCurve, kGeminiPoint};
 
 // Values already in token form: numbers, the one-line quality, UUIDs, dates
 // and the height reference codes.

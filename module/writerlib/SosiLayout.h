@@ -69,6 +69,8 @@ struct SosiLayout {
   // The variant whose dialog maps methods, supplies, materials and product
   // standards and sets the pipe and point status of their own.
   bool fullMapping;
+  // The variant whose objects carry the owner as a code (K, P ...), not as text.
+  bool ownerCodes;
   std::span<const SosiElement> curve;
   std::span<const SosiElement> point;
 };
