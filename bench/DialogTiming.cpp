@@ -20,7 +20,7 @@
 #include "CSosiExportPropertySheet.h"
 #include "DlgSOSIHeader.h"
 #include "LmEnvironment.h"
-#include "ModalRunner.h"
+#include "ModalTestHooks.h"
 #include "SOSIMapperData.h"
 
 namespace {
@@ -123,7 +123,7 @@ int main(int argc, char** argv) {
   });
   const auto opening = std::chrono::steady_clock::now();
   const std::clock_t openingCpu = std::clock();
-  platform::ModalRunner::QueueScript(QStringLiteral("SosiExportSheet"), [&](QDialog& dialog) {
+  platform::ModalTestHooks::QueueScript(QStringLiteral("SosiExportSheet"), [&](QDialog& dialog) {
     const double wall = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - opening).count();
     const double cpu = 1000.0 * static_cast<double>(std::clock() - openingCpu) / CLOCKS_PER_SEC;
     std::printf("| opening | %.0f | %.0f |%s\n", wall, cpu, cpu > kSlowMilliseconds ? " slow" : "");

@@ -1,9 +1,9 @@
 #include "CDlgMapConnectionTypes.h"
 
-#include "CSosiExportPropertySheet.h"
+#include "PropertySheetAccess.h"
 #include "ui_DlgMapTypes.h"
 
-CDlgMapConnectionTypes::CDlgMapConnectionTypes(CSosiExportPropertySheet* sheet)
+CDlgMapConnectionTypes::CDlgMapConnectionTypes(PropertySheetAccess* sheet)
     : CDlgMapTypes(QStringLiteral("Punkt"), sheet) {
   setObjectName(QStringLiteral("ConnectionTypesPage"));
 }

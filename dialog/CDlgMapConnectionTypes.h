@@ -10,7 +10,7 @@ class CDlgMapConnectionTypes : public CDlgMapTypes {
   Q_OBJECT
 
  public:
-  explicit CDlgMapConnectionTypes(CSosiExportPropertySheet* sheet = nullptr);
+  explicit CDlgMapConnectionTypes(PropertySheetAccess* sheet = nullptr);
 
   void SetStatusConnection(const std::wstring& text) { StatusConnection = text; }
   const std::wstring& GetStatusConnection() const { return StatusConnection; }

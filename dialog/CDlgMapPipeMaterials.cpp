@@ -1,9 +1,9 @@
 #include "CDlgMapPipeMaterials.h"
 
 #include "CPipeTypesGrid.h"
-#include "CSosiExportPropertySheet.h"
+#include "PropertySheetAccess.h"
 
-CDlgMapPipeMaterials::CDlgMapPipeMaterials(CSosiExportPropertySheet* sheet)
+CDlgMapPipeMaterials::CDlgMapPipeMaterials(PropertySheetAccess* sheet)
     : CDlgMapTypes(QStringLiteral("Ledningsmateriale"), sheet) {
   setObjectName(QStringLiteral("PipeMaterialsPage"));
 }
@@ -70,6 +70,7 @@ void CDlgMapPipeMaterials::LoadMappings(int) {
     if (columns >= 2) grid->SetDropDownCell(row, 2, standardChoices, MappedText(standards, value));
   }
   grid->SetUndoRecording(true);
+  ShowMissingCodes();
 }
 
 void CDlgMapPipeMaterials::OnInitDialog() {

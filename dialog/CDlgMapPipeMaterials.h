@@ -15,7 +15,7 @@ class CDlgMapPipeMaterials : public CDlgMapTypes {
   Q_OBJECT
 
  public:
-  explicit CDlgMapPipeMaterials(CSosiExportPropertySheet* sheet = nullptr);
+  explicit CDlgMapPipeMaterials(PropertySheetAccess* sheet = nullptr);
 
   // Takes the material of each pair whose material is not empty.
   void AddModelValues(const MaterialPairs& values);

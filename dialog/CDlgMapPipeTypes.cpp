@@ -1,9 +1,9 @@
 #include "CDlgMapPipeTypes.h"
 
-#include "CSosiExportPropertySheet.h"
+#include "PropertySheetAccess.h"
 #include "ui_DlgMapTypes.h"
 
-CDlgMapPipeTypes::CDlgMapPipeTypes(CSosiExportPropertySheet* sheet)
+CDlgMapPipeTypes::CDlgMapPipeTypes(PropertySheetAccess* sheet)
     : CDlgMapTypes(QStringLiteral("Ledning"), sheet) {
   setObjectName(QStringLiteral("PipeTypesPage"));
 }

@@ -9,7 +9,7 @@ class CDlgMapPipeTypes : public CDlgMapTypes {
   Q_OBJECT
 
  public:
-  explicit CDlgMapPipeTypes(CSosiExportPropertySheet* sheet = nullptr);
+  explicit CDlgMapPipeTypes(PropertySheetAccess* sheet = nullptr);
 
   void SetStatusPipe(const std::wstring& text) { StatusPipe = text; }
   const std::wstring& GetStatusPipe() const { return StatusPipe; }

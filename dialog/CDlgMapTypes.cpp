@@ -3,10 +3,11 @@
 #include <array>
 
 #include "CPipeTypesGrid.h"
-#include "CSosiExportPropertySheet.h"
+#include "PropertySheetAccess.h"
+#include "WideQString.h"
 #include "ui_DlgMapTypes.h"
 
-CDlgMapTypes::CDlgMapTypes(const QString& title, CSosiExportPropertySheet* sheet) : PropertyPage(title, sheet) {}
+CDlgMapTypes::CDlgMapTypes(const QString& title, PropertySheetAccess* sheet) : PropertyPage(title, sheet) {}
 
 CDlgMapTypes::~CDlgMapTypes() = default;
 
@@ -17,7 +18,9 @@ void CDlgMapTypes::AddModelValues(const std::vector<std::wstring>& values) {
 }
 
 void CDlgMapTypes::ResetGridColumns() {
-  if (grid != nullptr) grid->SetupColumns(headerTexts);
+  if (grid == nullptr) return;
+  grid->SetupColumns(headerTexts);
+  ShowMissingCodes();
 }
 
 void CDlgMapTypes::LoadMappings(int) {
@@ -39,9 +42,12 @@ void CDlgMapTypes::LoadMappings(int) {
     }
   }
   grid->SetUndoRecording(true);
+  ShowMissingCodes();
 }
 
 void CDlgMapTypes::OnOK() { StoreMappings(); }
+
+QWidget* CDlgMapTypes::FirstField() const { return grid; }
 
 void CDlgMapTypes::SetupControls(QWidget& window) {
   ui_ = std::make_unique<Ui::DlgMapTypes>();
@@ -57,8 +63,21 @@ void CDlgMapTypes::OnInitDialog() {
   const int format = SheetFileFormat();
   PropertyPage::OnInitDialog();
   grid = ui_->MappingGrid;
+  connect(grid, &GridControl::CodesChanged, this, &CDlgMapTypes::ShowMissingCodes);
   grid->SetupColumns(headerTexts);
   LoadMappings(format);
+}
+
+void CDlgMapTypes::ShowMissingCodes() {
+  if (grid == nullptr) return;
+  QStringList columns;
+  const std::vector<int> counts = grid->MissingCodeCounts();
+  for (size_t i = 0; i < counts.size(); ++i) {
+    const QString header = ToQString(grid->GetCellText(0, static_cast<int>(i) + 1));
+    columns << QStringLiteral("%1 %2").arg(header.isEmpty() ? QStringLiteral("kolonne %1").arg(i + 1) : header)
+                   .arg(counts[i]);
+  }
+  ui_->MissingCodesLabel->setText(QStringLiteral("Rader uten kode: ") + columns.join(QStringLiteral(" · ")));
 }
 
 void CDlgMapTypes::ShowLowerControls(bool status, bool quality) {
@@ -72,14 +91,14 @@ void CDlgMapTypes::ShowLowerControls(bool status, bool quality) {
 }
 
 int CDlgMapTypes::SheetFileFormat() const {
-  const CSosiExportPropertySheet* sheet = GetPropertySheet();
+  const PropertySheetAccess* sheet = GetPropertySheet();
   return sheet != nullptr ? sheet->GetFileFormat() : 0;
 }
 
 void CDlgMapTypes::SetHeaderTexts(int format, std::initializer_list<HeaderField> always,
                                   std::initializer_list<HeaderField> geminiOnly) {
   headerTexts.clear();
-  const CSosiExportPropertySheet* sheet = GetPropertySheet();
+  const PropertySheetAccess* sheet = GetPropertySheet();
   if (sheet == nullptr) return;
   const FileFormatCatalogue& catalogue = sheet->GetFileFormats();
   if (format < 0 || format >= static_cast<int>(catalogue.size())) return;
@@ -90,7 +109,7 @@ void CDlgMapTypes::SetHeaderTexts(int format, std::initializer_list<HeaderField>
 }
 
 const FeatureList* CDlgMapTypes::SheetFeatures(FeatureGroup group) const {
-  const CSosiExportPropertySheet* sheet = GetPropertySheet();
+  const PropertySheetAccess* sheet = GetPropertySheet();
   return sheet != nullptr ? &(sheet->GetFeatureGroups().*group)() : nullptr;
 }
 

@@ -27,7 +27,7 @@ class CDlgMapTypes : public PropertyPage, protected DlgUtils {
   Q_OBJECT
 
  public:
-  CDlgMapTypes(const QString& title, CSosiExportPropertySheet* sheet);
+  CDlgMapTypes(const QString& title, PropertySheetAccess* sheet);
   ~CDlgMapTypes() override;
 
   // Appends the non-empty values, in order; duplicates stay.
@@ -59,6 +59,7 @@ class CDlgMapTypes : public PropertyPage, protected DlgUtils {
   virtual void LoadMappings(int format);
 
   void OnOK() override;
+  QWidget* FirstField() const override;
 
  protected:
   void SetupControls(QWidget& window) override;
@@ -68,6 +69,8 @@ class CDlgMapTypes : public PropertyPage, protected DlgUtils {
 
   // The lower controls; null while the page has no window.
   Ui::DlgMapTypes* Controls() const { return ui_.get(); }
+  // Under the grid: how many rows lack a code in each column.
+  void ShowMissingCodes();
   // Shows or hides the "Status" label and drop-down and the four quality
   // controls; does nothing without a window.
   void ShowLowerControls(bool status, bool quality);

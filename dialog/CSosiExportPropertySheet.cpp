@@ -178,6 +178,7 @@ void CSosiExportPropertySheet::setVisible(bool visible) {
   if (visible && !initialised_) OnInitDialog();
   QDialog::setVisible(visible);
   if (visible) {
+    if (QWidget* first = PageAt(ui_->SheetTabs->currentIndex())->FirstField()) first->setFocus();
     RefreshOkButton();
     idle_.Start();
   } else {
@@ -209,7 +210,12 @@ void CSosiExportPropertySheet::OnCurrentPageChanged(int index) {
 }
 
 void CSosiExportPropertySheet::RefreshOkButton() {
-  ui_->SheetButtons->button(QDialogButtonBox::Ok)->setEnabled(!header_->GetFileName().empty());
+  QPushButton* ok = ui_->SheetButtons->button(QDialogButtonBox::Ok);
+  const bool enabled = !header_->GetFileName().empty();
+  ok->setEnabled(enabled);
+  // The stored file name changes when the header page exchanges its data,
+  // not while the user types; say how to get there.
+  ok->setToolTip(enabled ? QString() : QStringLiteral("Velg SOSI-fil med «...», eller gå til en annen side"));
 }
 
 PropertyPage* CSosiExportPropertySheet::PageAt(int index) const {

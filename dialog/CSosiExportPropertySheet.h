@@ -14,8 +14,7 @@
 
 #include "CDlgMapPipeMaterials.h"
 #include "IdleNotifier.h"
-#include "LmWsSosiExportFileFormatData.h"
-#include "SOSIFeatureGroupData.h"
+#include "PropertySheetAccess.h"
 
 class CDlgMapConnectionTypes;
 class CDlgMapPipeTypes;
@@ -28,11 +27,7 @@ namespace Ui {
 class CSosiExportPropertySheet;
 }
 
-// The file format value of the Gemini variant: its own feature group file,
-// the pipe materials page, the extra columns and status fields.
-inline constexpr int kGeminiFileFormat = 2;
-
-class CSosiExportPropertySheet : public QDialog {
+class CSosiExportPropertySheet : public QDialog, public PropertySheetAccess {
   Q_OBJECT
 
  public:
@@ -61,21 +56,18 @@ class CSosiExportPropertySheet : public QDialog {
   // Shows the sheet modally: kIdOk or kIdCancel.
   int DoModal();
 
-  int GetFileFormat() const { return fileFormat_; }
+  int GetFileFormat() const override { return fileFormat_; }
   void SetFileFormat(int value) { fileFormat_ = value; }
-  const FileFormatCatalogue& GetFileFormats() const { return fileFormats_; }
-  const SOSIFeatureGroupData& GetFeatureGroups() const { return featureGroups_; }
+  const FileFormatCatalogue& GetFileFormats() const override { return fileFormats_; }
+  const SOSIFeatureGroupData& GetFeatureGroups() const override { return featureGroups_; }
 
   // Adds the pipe materials page for the Gemini variant, removes it otherwise.
   void UpdatePageSet();
   // Follows a new file format value with the page set and the mapping
   // pages' columns and lower controls.
   void ApplyFileFormat();
-  // Fills the header page's lists and loads the mapping pages' grids and
-  // drop-downs from the current code lists.
-  void FillCodeLists();
-  // The user picked another file format variant on the header page.
-  void ChangeFileFormat(int value);
+  void FillCodeLists() override;
+  void ChangeFileFormat(int value) override;
 
   DlgSOSIHeader& GetHeaderPage() { return *header_; }
   CDlgMapPipeTypes& GetPipeTypesPage() { return *pipeTypes_; }

@@ -2,12 +2,13 @@
 
 #include <QSignalBlocker>
 
-#include "CSosiExportPropertySheet.h"
+#include "CoordinateSystemNames.h"
+#include "PropertySheetAccess.h"
 #include "SosiFileDialog.h"
 #include "WideQString.h"
 #include "ui_DlgSOSIHeader.h"
 
-DlgSOSIHeader::DlgSOSIHeader(CSosiExportPropertySheet* sheet) : PropertyPage(QStringLiteral("Hode"), sheet) {
+DlgSOSIHeader::DlgSOSIHeader(PropertySheetAccess* sheet) : PropertyPage(QStringLiteral("Hode"), sheet) {
   setObjectName(QStringLiteral("HeaderPage"));
 }
 
@@ -60,6 +61,8 @@ bool DlgSOSIHeader::PickFileFormat(int position) {
   return true;
 }
 
+QWidget* DlgSOSIHeader::FirstField() const { return ui_ ? ui_->FileNameEdit : nullptr; }
+
 void DlgSOSIHeader::SetupControls(QWidget& window) {
   ui_ = std::make_unique<Ui::DlgSOSIHeader>();
   ui_->setupUi(&window);
@@ -67,13 +70,16 @@ void DlgSOSIHeader::SetupControls(QWidget& window) {
   connect(ui_->FileFormatCombo, &QComboBox::currentIndexChanged, this, &DlgSOSIHeader::OnFileFormatChanged);
   connect(ui_->NetLevelCombo, &QComboBox::currentIndexChanged, this, &DlgSOSIHeader::OnNetLevelChanged);
   connect(ui_->StatusCombo, &QComboBox::currentIndexChanged, this, &DlgSOSIHeader::OnStatusChanged);
+  connect(ui_->CoordinateSystemEdit, &QLineEdit::textChanged, this, [this](const QString& code) {
+    ui_->CoordinateSystemName->setText(ToQString(CoordinateSystemName(FromQString(code))));
+  });
 }
 
 void DlgSOSIHeader::ReleaseControls() { ui_.reset(); }
 
 void DlgSOSIHeader::OnInitDialog() {
   PropertyPage::OnInitDialog();
-  CSosiExportPropertySheet* sheet = GetPropertySheet();
+  PropertySheetAccess* sheet = GetPropertySheet();
   const int format = sheet != nullptr ? sheet->GetFileFormat() : 0;
   {
     const QSignalBlocker blocker(ui_->FileFormatCombo);
@@ -114,7 +120,7 @@ void DlgSOSIHeader::OnBrowse() {
 void DlgSOSIHeader::OnFileFormatChanged(int index) {
   if (index < 0) return;
   ShowStatusControls(index);
-  if (CSosiExportPropertySheet* sheet = GetPropertySheet()) sheet->ChangeFileFormat(index);
+  if (PropertySheetAccess* sheet = GetPropertySheet()) sheet->ChangeFileFormat(index);
 }
 
 void DlgSOSIHeader::OnNetLevelChanged() { GetComboSelection(ui_->NetLevelCombo, netLevel_); }

@@ -22,7 +22,7 @@ class DlgSOSIHeader : public PropertyPage, protected DlgUtils {
   Q_OBJECT
 
  public:
-  explicit DlgSOSIHeader(CSosiExportPropertySheet* sheet = nullptr);
+  explicit DlgSOSIHeader(PropertySheetAccess* sheet = nullptr);
   ~DlgSOSIHeader() override;
 
   void SetFileName(const std::wstring& text) { fileName_ = text; }
@@ -62,6 +62,8 @@ class DlgSOSIHeader : public PropertyPage, protected DlgUtils {
   // "Filformat" list; false when the list has no such entry.
   bool EnterText(const QString& settingsField, const std::wstring& text);
   bool PickFileFormat(int position);
+
+  QWidget* FirstField() const override;
 
  protected:
   void SetupControls(QWidget& window) override;

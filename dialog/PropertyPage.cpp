@@ -3,9 +3,9 @@
 #include <QLayout>
 #include <QVBoxLayout>
 
-#include "CSosiExportPropertySheet.h"
+#include "PropertySheetAccess.h"
 
-PropertyPage::PropertyPage(const QString& title, CSosiExportPropertySheet* sheet)
+PropertyPage::PropertyPage(const QString& title, PropertySheetAccess* sheet)
     : sheet_(sheet), layout_(new QVBoxLayout(this)) {
   setWindowTitle(title);
   layout_->setContentsMargins(0, 0, 0, 0);

@@ -9,7 +9,7 @@
 #include "CodeLists.h"
 #include "SOSIFeatureGroupData.h"
 
-class CSosiExportPropertySheet;
+class PropertySheetAccess;
 class QVBoxLayout;
 
 class PropertyPage : public QWidget {
@@ -18,10 +18,10 @@ class PropertyPage : public QWidget {
  public:
   // `sheet` may be null: the page then works on its own, with no file
   // format catalogue and no code lists but the built-in ones.
-  PropertyPage(const QString& title, CSosiExportPropertySheet* sheet);
+  PropertyPage(const QString& title, PropertySheetAccess* sheet);
 
   QString Title() const { return windowTitle(); }
-  CSosiExportPropertySheet* GetPropertySheet() const { return sheet_; }
+  PropertySheetAccess* GetPropertySheet() const { return sheet_; }
 
   bool HasWindow() const { return window_ != nullptr; }
   // Builds the controls unless they exist, then initialises the page.
@@ -32,6 +32,10 @@ class PropertyPage : public QWidget {
   // Copies the controls into the page's values (save) or the values into
   // the controls. Does nothing without a window.
   void UpdateData(bool save);
+
+  // The control that has the keyboard focus when the sheet opens on this
+  // page; null without a window.
+  virtual QWidget* FirstField() const = 0;
 
   // The user leaves the page: its controls' contents become its values.
   virtual void OnKillActive();
@@ -55,7 +59,7 @@ class PropertyPage : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
-  CSosiExportPropertySheet* sheet_;
+  PropertySheetAccess* sheet_;
   QVBoxLayout* layout_;
   QWidget* window_ = nullptr;
 };

@@ -1,7 +1,9 @@
 #include "GridControl.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QToolTip>
 #include <algorithm>
 
 #include "DropDownDelegate.h"
@@ -116,6 +118,27 @@ QStringList GridControl::GetCellChoices(int row, int col) const {
   return item == nullptr ? QStringList() : item->data(kChoicesRole).toStringList();
 }
 
+std::vector<int> GridControl::MissingCodeCounts() const {
+  std::vector<int> counts(static_cast<size_t>(std::max(GetColCount(), 0)), 0);
+  for (int row = 0; row < rowCount(); ++row) {
+    for (int col = 1; col < columnCount(); ++col) {
+      const CodeState state = CodeStateOf(model()->index(row, col));
+      if (state == CodeState::Missing || state == CodeState::Stale) ++counts[static_cast<size_t>(col - 1)];
+    }
+  }
+  return counts;
+}
+
+QString GridControl::CellToolTip(int row, int col) const {
+  const QTableWidgetItem* item = row >= 1 ? CellItem(row, col) : nullptr;
+  if (item == nullptr) return {};
+  if (CodeStateOf(indexFromItem(item)) == CodeState::Stale) {
+    return QStringLiteral("«%1» er ikke blant kodene og blir ikke lagret").arg(item->text());
+  }
+  const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+  return fontMetrics().horizontalAdvance(item->text()) + margins > columnWidth(col) ? item->text() : QString();
+}
+
 void GridControl::DisableCells(int top, int left, int bottom, int right) {
   for (int row = top; row <= bottom; ++row) {
     for (int col = left; col <= right; ++col) {
@@ -148,6 +171,7 @@ bool GridControl::Undo() {
     item->setText(change.before);
     item->setData(kAcceptedRole, change.before);
     writing_ = false;
+    emit CodesChanged();
     return true;
   }
   return false;
@@ -170,6 +194,19 @@ void GridControl::keyPressEvent(QKeyEvent* event) {
     }
   }
   QTableWidget::keyPressEvent(event);
+}
+
+bool GridControl::viewportEvent(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QTableWidget::viewportEvent(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const QModelIndex index = indexAt(help->pos());
+  const QString tip = index.isValid() ? CellToolTip(index.row() + 1, index.column()) : QString();
+  if (tip.isEmpty()) {
+    QToolTip::hideText();
+  } else {
+    QToolTip::showText(help->globalPos(), tip, viewport(), visualRect(index));
+  }
+  return true;
 }
 
 QTableWidgetItem* GridControl::CellItem(int row, int col) const {
@@ -258,4 +295,5 @@ void GridControl::OnItemChanged(QTableWidgetItem* item) {
     item->setText(before);
   }
   writing_ = false;
+  if (acceptable) emit CodesChanged();
 }

@@ -10,6 +10,9 @@
 // F2 opens a drop-down cell's list (typing picks the first entry that starts
 // with the letters), Enter takes the entry, Escape keeps the old one,
 // Delete empties the cell, Ctrl+Z takes back the last recorded change.
+// Columns share the width the page gives them; the user may widen one by
+// hand, and a cell too narrow for its text shows the whole text as a
+// tooltip.
 
 #include <QStringList>
 #include <QTableWidget>
@@ -46,6 +49,13 @@ class GridControl : public QTableWidget {
   // Entries of a drop-down cell; empty for any other cell.
   QStringList GetCellChoices(int row, int col) const;
 
+  // Per data column (element 0 is column 1): drop-down cells without a
+  // code, or with a text that is not among their choices.
+  std::vector<int> MissingCodeCounts() const;
+  // The tooltip of a data cell: its whole text when the column cuts it, a
+  // warning for a code that is not among the choices; else empty.
+  QString CellToolTip(int row, int col) const;
+
   // Disabled cells cannot become the current cell.
   void DisableCells(int top, int left, int bottom, int right);
   bool IsCellEnabled(int row, int col) const;
@@ -59,8 +69,13 @@ class GridControl : public QTableWidget {
   // Takes back the last recorded change; false when there is none.
   bool Undo();
 
+ signals:
+  // The user changed a cell, or took a change back.
+  void CodesChanged();
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
 
  private:
   struct Change {

@@ -10,10 +10,7 @@ namespace {
 // The map of the paths is for a person to look at: in a window session, or
 // through a script that stands in for one. A batch run confirms the dialog
 // unseen, and the map is most of what the dialog costs on a city's model.
-bool MapIsLookedAt() {
-  return platform::ModalRunner::Session() == platform::SessionKind::Window ||
-         platform::ModalRunner::PendingScripts() > 0;
-}
+bool MapIsLookedAt() { return platform::ModalRunner::DialogsAreSeen(); }
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include "AcDocManager.h"
 #include "LmWsSosiExportArx.h"
 #include "ModuleState.h"
+#include "QtTranslation.h"
 
 namespace {
 
@@ -37,13 +38,16 @@ char g_programName[] = "sosi-export-module";
 char* g_argv[] = {g_programName, nullptr};
 std::unique_ptr<QApplication> g_ownApplication;
 
+// Qt's own dialogs and buttons speak Norwegian with the module's.
 void InitAcUiDLL() {
-  if (QCoreApplication::instance() != nullptr) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (QCoreApplication::instance() == nullptr) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+      qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    g_ownApplication = std::make_unique<QApplication>(g_argc, g_argv);
   }
-  g_ownApplication = std::make_unique<QApplication>(g_argc, g_argv);
+  QtTranslation::Install();
 }
 
 }  // namespace
@@ -58,6 +62,7 @@ extern "C" int LmWsSosiExportProcessAttach() {
 extern "C" int LmWsSosiExportProcessDetach() {
   ModuleState& state = ModuleState::Get();
   if (state.initialised) state.initialised = false;
+  QtTranslation::Remove();
   g_ownApplication.reset();
   return 1;
 }

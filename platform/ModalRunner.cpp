@@ -5,20 +5,15 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <stdexcept>
+#include <map>
+
+#include "ModalTestHooks.h"
 
 namespace platform {
 namespace {
 
-struct QueuedScript {
-  QString objectName;
-  ModalRunner::Script script;
-};
-
 SessionKind g_session = SessionKind::Batch;
 std::map<QString, ModalRunner::Script> g_batchAnswers;
-std::deque<QueuedScript> g_scripts;
-std::deque<QString> g_history;
 
 void ShowOffscreen(QDialog& dialog) {
   dialog.setModal(true);
@@ -32,28 +27,17 @@ void ModalRunner::SetSession(SessionKind kind) { g_session = kind; }
 SessionKind ModalRunner::Session() { return g_session; }
 
 int ModalRunner::Run(QDialog& dialog) {
-  g_history.push_back(dialog.objectName());
-  if (!g_scripts.empty()) {
-    QueuedScript next = std::move(g_scripts.front());
-    g_scripts.pop_front();
-    if (next.objectName != dialog.objectName()) {
-      throw std::logic_error("dialog script for '" + next.objectName.toStdString() + "' met dialog '" +
-                             dialog.objectName().toStdString() + "'");
-    }
-    ShowOffscreen(dialog);
-    const int result = next.script(dialog);
-    dialog.hide();
-    return result;
+  Script script = ModalTestHooks::TakeScript(dialog);
+  if (!script) {
+    if (g_session == SessionKind::Window) return dialog.exec();
+    auto answer = g_batchAnswers.find(dialog.objectName());
+    if (answer == g_batchAnswers.end()) return ConfirmUnchanged(dialog);
+    script = answer->second;
   }
-  if (g_session == SessionKind::Window) return dialog.exec();
-  auto answer = g_batchAnswers.find(dialog.objectName());
-  if (answer != g_batchAnswers.end()) {
-    ShowOffscreen(dialog);
-    const int result = answer->second(dialog);
-    dialog.hide();
-    return result;
-  }
-  return ConfirmUnchanged(dialog);
+  ShowOffscreen(dialog);
+  const int result = script(dialog);
+  dialog.hide();
+  return result;
 }
 
 int ModalRunner::ConfirmUnchanged(QDialog& dialog) {
@@ -71,14 +55,9 @@ void ModalRunner::SetBatchAnswer(const QString& objectName, Script answer) {
 
 void ModalRunner::ClearBatchAnswers() { g_batchAnswers.clear(); }
 
-void ModalRunner::QueueScript(const QString& objectName, Script script) {
-  g_scripts.push_back({objectName, std::move(script)});
+bool ModalRunner::DialogsAreSeen() {
+  return g_session == SessionKind::Window || ModalTestHooks::PendingScripts() > 0;
 }
-
-int ModalRunner::PendingScripts() { return static_cast<int>(g_scripts.size()); }
-void ModalRunner::ClearScripts() { g_scripts.clear(); }
-const std::deque<QString>& ModalRunner::History() { return g_history; }
-void ModalRunner::ClearHistory() { g_history.clear(); }
 
 int AnswerFileDialog(QDialog& dialog, const QStringList& files) {
   auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
@@ -105,18 +84,6 @@ int AnswerFileDialog(QDialog& dialog, const QStringList& files) {
   QMetaObject::invokeMethod(&dialog, "accept");
   QCoreApplication::processEvents();
   return dialog.result();
-}
-
-ScriptedDialogs::ScriptedDialogs() {
-  ModalRunner::ClearScripts();
-  ModalRunner::ClearHistory();
-}
-
-ScriptedDialogs::~ScriptedDialogs() { ModalRunner::ClearScripts(); }
-
-ScriptedDialogs& ScriptedDialogs::Then(const QString& objectName, ModalRunner::Script script) {
-  ModalRunner::QueueScript(objectName, std::move(script));
-  return *this;
 }
 
 }  // namespace platform

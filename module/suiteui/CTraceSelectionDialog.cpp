@@ -28,6 +28,7 @@ CTraceSelectionDialog::CTraceSelectionDialog(QWidget* parent)
   ui_->splitter->setStretchFactor(1, 2);
   ui_->promptLabel->hide();
   ui_->pathMap->hide();
+  ui_->traceList->setFocus();
 
   connect(ui_->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(ui_->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -1,5 +1,4 @@
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -9,18 +8,13 @@
 #include "CPipeTypesGrid.h"
 #include "DialogTestSupport.h"
 #include "DlgSOSIHeader.h"
-#include "ModalRunner.h"
+#include "ModalTestHooks.h"
+#include "SOSIMapperDataWriter.h"
+#include "WideText.h"
 
 using platform::ScriptedDialogs;
 
 namespace {
-
-QStringList TabTitles(const CSosiExportPropertySheet& sheet) {
-  auto* tabs = Find<QTabWidget>(sheet, "SheetTabs");
-  QStringList titles;
-  for (int i = 0; i < tabs->count(); ++i) titles << tabs->tabText(i);
-  return titles;
-}
 
 void PickFileFormatWithKeyboard(CSosiExportPropertySheet& sheet, int position) {
   auto& combo = Control<QComboBox>(sheet, "HeaderPage", "FileFormatCombo");
@@ -35,102 +29,57 @@ FeatureTable Table(std::initializer_list<std::pair<const std::wstring, CWsFeatur
 
 }  // namespace
 
-TEST(CSosiExportPropertySheet, PickingTheGeminiEntryAddsTheMaterialsPageAndAnotherRemovesIt) {
-  TestConfig config;
-  for (int last : {2, 0}) {
-    SOSIMapperData settings = SettingsFor(1);
-    settings.PipeMaterials[2] = Table({{L"PE", CWsFeature(L"PE", L"Polyetylen")}});
-    settings.PipeMaterialsProductStandard[1] = Table({{L"PVC", CWsFeature(L"NS1", L"NS-EN 1401")}});
-    CSosiExportPropertySheet sheet(L"SOSI Eksport", nullptr, 0);
-    Prepare(sheet, config, settings);
-    ShowSheet(sheet);
-    EXPECT_EQ(TabTitles(sheet), QStringList({"Hode", "Ledning", "Punkt"}));
-
-    PickFileFormatWithKeyboard(sheet, 2);
-    EXPECT_EQ(TabTitles(sheet), QStringList({"Hode", "Ledning", "Punkt", "Ledningsmateriale"}));
-    PickFileFormatWithKeyboard(sheet, last);
-    EXPECT_EQ(sheet.GetPageCount(), last == 2 ? 4 : 3);
-
-    SOSIMapperData out;
-    sheet.GetData(&out);
-    EXPECT_EQ(out.FileFormat, last);
-    EXPECT_EQ(out.PipeMaterials, settings.PipeMaterials);
-    EXPECT_EQ(out.PipeMaterialsProductStandard, settings.PipeMaterialsProductStandard);
-  }
-}
-
 TEST(CSosiExportPropertySheet, GridEntriesSurviveSwitchingTheVariantAndBack) {
-  SOSIMapperData settings = SettingsFor(1);
-  PreparedSheet sheet(settings);
-  ShowSheet(sheet);
+  PreparedSheet sheet(SettingsFor(1));
   OpenPage(sheet, 1);
   auto& grid = Control<CPipeTypesGrid>(sheet, "PipeTypesPage", "MappingGrid");
-  grid.model()->setData(grid.model()->index(1, 1), QStringLiteral("SP: Spillvannsledning"));
+  UserSets(grid, 2, 1, QStringLiteral("SP: Spillvannsledning"));
   OpenPage(sheet, 0);
-
   PickFileFormatWithKeyboard(sheet, 2);
-  EXPECT_EQ(grid.GetCellText(2, 1), L"");
   EXPECT_EQ(grid.GetColCount(), 4);
-  grid.model()->setData(grid.model()->index(0, 3), QStringLiteral("MU: Muffe"));
+  UserSets(grid, 1, 3, QStringLiteral("MU: Muffe"));
   PickFileFormatWithKeyboard(sheet, 1);
-  EXPECT_EQ(grid.GetColCount(), 2);
-  EXPECT_EQ(grid.GetCellText(2, 0), L"SP 160 PVC");
   EXPECT_EQ(grid.GetCellText(2, 1), L"SP: Spillvannsledning");
   PickFileFormatWithKeyboard(sheet, 2);
   EXPECT_EQ(grid.GetCellText(1, 3), L"MU: Muffe");
-
   SOSIMapperData out = ConfirmedData(sheet);
   EXPECT_EQ(out.PipeTypes[1], Table({{L"SP 160 PVC", CWsFeature(L"SP", L"Spillvannsledning", 2)}}));
   EXPECT_EQ(out.PipeMethod[2], Table({{L"OV 250 PP", CWsFeature(L"MU", L"Muffe")}}));
 }
 
-TEST(CSosiExportPropertySheet, OkWaitsForAStoredFileNameAndBrowsingGivesOneAtTheNextIdleMoment) {
-  Watchdog watchdog;
+TEST(CSosiExportPropertySheet, OkWaitsForAStoredFileNameAndSaysHowToGetOne) {
   SOSIMapperData settings = SettingsFor(1);
   settings.FileName.clear();
   PreparedSheet sheet(settings);
-  ShowSheet(sheet);
+  OpenPage(sheet, 0);
   EXPECT_FALSE(OkButton(sheet).isEnabled());
+  EXPECT_EQ(OkButton(sheet).toolTip(), QStringLiteral("Velg SOSI-fil med «...», eller gå til en annen side"));
   sheet.accept();
   EXPECT_TRUE(sheet.isVisible());
 
-  const QString chosen = QString::fromStdString((sheet.Root() / "Vågå.sos").string());
+  // Typing counts once the page is left; browsing at once, from the next idle moment.
+  QTest::keyClicks(&Control<QLineEdit>(sheet, "HeaderPage", "FileNameEdit"), "/tmp/Vannledning.sos");
+  ProcessIdle();
+  EXPECT_FALSE(OkButton(sheet).isEnabled());
+  OpenPage(sheet, 1);
+  EXPECT_TRUE(OkButton(sheet).isEnabled());
+  EXPECT_TRUE(OkButton(sheet).toolTip().isEmpty());
+
+  sheet.GetHeaderPage().SetFileName(L"");
+  OpenPage(sheet, 0);
+  const QString chosen = QString::fromStdString(sheet.Dir().File("Vågå.sos").string());
   ScriptedDialogs scripts;
   scripts.Then("SosiFileDialog", [&](QDialog& d) { return platform::AnswerFileDialog(d, {chosen}); });
   Control<QPushButton>(sheet, "HeaderPage", "BrowseButton").click();
   EXPECT_EQ(Control<QLineEdit>(sheet, "HeaderPage", "FileNameEdit").text(), chosen);
-  EXPECT_FALSE(OkButton(sheet).isEnabled());
   ProcessIdle();
   EXPECT_TRUE(OkButton(sheet).isEnabled());
 }
 
-TEST(CSosiExportPropertySheet, CancelLeavesTheSettingsAsTheyWere) {
-  Watchdog watchdog;
-  SOSIMapperData settings = SettingsFor(1);
-  settings.PipeTypes[1] = Table({{L"VL 110 PE", CWsFeature(L"VL", L"Vannledning", 1)}});
-  const SOSIMapperData before = settings;
-  PreparedSheet sheet(settings);
-
-  ScriptedDialogs scripts;
-  scripts.Then("SosiExportSheet", [](QDialog& d) {
-    auto& sheet = static_cast<CSosiExportPropertySheet&>(d);
-    Control<QLineEdit>(sheet, "HeaderPage", "OwnerEdit").setText("Vågå kommune");
-    PickFileFormatWithKeyboard(sheet, 2);
-    Find<QPushButton>(sheet, "CancelButton")->click();
-    return sheet.result();
-  });
-  EXPECT_EQ(sheet.DoModal(), CSosiExportPropertySheet::kIdCancel);
-  EXPECT_EQ(settings, before);
-  EXPECT_EQ(platform::ModalRunner::History(), std::deque<QString>{"SosiExportSheet"});
-}
-
 TEST(CSosiExportPropertySheet, OkWithoutVisitingThePointPageGivesItsTablesBackAndItsTextsResolved) {
-  Watchdog watchdog;
   SOSIMapperData settings = SettingsFor(1);
   settings.ConnectionTypes[1] = Table({{L"Gammel kum", CWsFeature(L"KUM", L"Kum")}});
-  settings.ConnectionUsage[2] = Table({{L"Hydrant", CWsFeature(L"K", L"Kommunal")}});
   PreparedSheet sheet(settings);
-
   ScriptedDialogs scripts;
   scripts.Then("SosiExportSheet", [](QDialog& d) {
     OkButton(static_cast<CSosiExportPropertySheet&>(d)).click();
@@ -141,48 +90,55 @@ TEST(CSosiExportPropertySheet, OkWithoutVisitingThePointPageGivesItsTablesBackAn
   SOSIMapperData out = settings;
   sheet.GetData(&out);
   EXPECT_EQ(out.ConnectionTypes, settings.ConnectionTypes);
-  EXPECT_EQ(out.ConnectionUsage, settings.ConnectionUsage);
   EXPECT_EQ(out.StatusConnection, L"P: Prosjektert");
   EXPECT_EQ(out.GeometryQualityXY, L"10: Prosjektert");
   EXPECT_EQ(out.GeometryQualityZ, L"6: Prosjektert");
 }
 
-TEST(CSosiExportPropertySheet, AMissingCatalogueStillOpensWithAnEmptyFileFormatList) {
-  TestConfig config;
-  config.RemoveCatalogue();
-  CSosiExportPropertySheet sheet(L"SOSI Eksport", nullptr, 0);
-  Prepare(sheet, config, SettingsFor(1));
-  ShowSheet(sheet);
-  EXPECT_TRUE(sheet.GetFileFormats().empty());
-  EXPECT_EQ(Control<QComboBox>(sheet, "HeaderPage", "FileFormatCombo").count(), 0);
-  OpenPage(sheet, 1);
-  auto& grid = Control<CPipeTypesGrid>(sheet, "PipeTypesPage", "MappingGrid");
-  EXPECT_EQ(grid.GetColCount(), 2);
-  EXPECT_EQ(grid.GetCellText(0, 1), L"");
-  EXPECT_EQ(grid.GetCellText(3, 0), L"VL 110 PE");
+TEST(CSosiExportPropertySheet, AMissingOrShortCatalogueStillOpensWithNothingSelected) {
+  const std::pair<const char*, int> catalogues[] = {
+      {"", 0},
+      {"<SOSIExportFileFormats><FileFormat><DisplayName>SOSI</DisplayName></FileFormat>"
+       "<FileFormat><DisplayName>GISLINE</DisplayName></FileFormat></SOSIExportFileFormats>", 2}};
+  for (const auto& [xml, entries] : catalogues) {
+    TestConfig config;
+    config.WriteCatalogue(xml);
+    CSosiExportPropertySheet sheet(L"SOSI Eksport", nullptr, 0);
+    Prepare(sheet, config, SettingsFor(2));
+    OpenPage(sheet, 1);
+    auto& formats = Control<QComboBox>(sheet, "HeaderPage", "FileFormatCombo");
+    EXPECT_EQ(formats.count(), entries);
+    EXPECT_EQ(formats.currentIndex(), -1);
+    EXPECT_EQ(sheet.GetFileFormat(), 2);
+    EXPECT_EQ(Control<CPipeTypesGrid>(sheet, "PipeTypesPage", "MappingGrid").GetCellText(3, 0), L"VL 110 PE");
+  }
 }
 
-TEST(CSosiExportPropertySheet, ABatchConfirmationNeedsAFileNameAsTheOkButtonDoes) {
-  TestConfig config;
-  Watchdog watchdog;
-  platform::ModalRunner::SetSession(platform::SessionKind::Batch);
-  SOSIMapperData settings = SettingsFor(1);
-  settings.FileName.clear();
-  CSosiExportPropertySheet unnamed(L"SOSI Eksport", nullptr, 0);
-  Prepare(unnamed, config, settings);
-  EXPECT_EQ(unnamed.DoModal(), CSosiExportPropertySheet::kIdCancel);
+TEST(CSosiExportPropertySheet, OpensWithTheFileNameFocusedAndTabGoesDownTheLayout) {
+  PreparedSheet sheet(SettingsFor(1));
+  OpenPage(sheet, 0);
+  QStringList order;
+  for (QWidget* field = sheet.focusWidget(); field != nullptr && order.size() < 4; field = field->nextInFocusChain()) {
+    if ((field->focusPolicy() & Qt::TabFocus) && field->isEnabled() && field->isVisible()) order << field->objectName();
+  }
+  EXPECT_EQ(order, QStringList({"FileNameEdit", "BrowseButton", "FileFormatCombo", "CoordinateSystemEdit"}));
+}
 
-  platform::ModalRunner::SetBatchAnswer("SosiExportSheet", [](QDialog& d) {
-    auto& sheet = static_cast<CSosiExportPropertySheet&>(d);
-    sheet.GetHeaderPage().EnterText("FileName", L"/tmp/Vågå.sos");
-    sheet.accept();
-    return sheet.result();
-  });
-  CSosiExportPropertySheet named(L"SOSI Eksport", nullptr, 0);
-  Prepare(named, config, settings);
-  EXPECT_EQ(named.DoModal(), CSosiExportPropertySheet::kIdOk);
-  platform::ModalRunner::ClearBatchAnswers();
-  SOSIMapperData out;
-  named.GetData(&out);
-  EXPECT_EQ(out.FileName, L"/tmp/Vågå.sos");
+TEST(CSosiExportPropertySheet, AtItsMinimumSizeNoPageCutsALabelOrButton) {
+  PreparedSheet sheet(SettingsFor(2));
+  for (int page = 0; page < 4; ++page) {
+    OpenPage(sheet, page);
+    sheet.resize(1, 1);
+    ProcessIdle();
+    EXPECT_EQ(CutTexts(sheet), QStringList()) << "page " << page;
+  }
+}
+
+TEST(CSosiExportPropertySheet, TheNoCodePlaceholderIsNeverStored) {
+  PreparedSheet sheet(SettingsFor(2));
+  for (int page = 1; page < 4; ++page) OpenPage(sheet, page);
+  SOSIMapperData out = ConfirmedData(sheet);
+  const std::filesystem::path file = sheet.Dir().File("stored.cfg.xml");
+  ASSERT_TRUE(SaveSOSIMapperData(out, platform::FromUtf8(file.string())));
+  EXPECT_EQ(ReadBytes(file).find("ingen kode"), std::string::npos);
 }

@@ -1,11 +1,13 @@
 #include "DialogTestSupport.h"
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QDialog>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
 
 #include "WideText.h"
 
@@ -13,55 +15,53 @@ void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStd
 
 namespace {
 
-std::string Features(const std::string& group, std::initializer_list<const char*> features) {
-  std::string xml = "<" + group + ">";
-  for (const char* feature : features) xml += std::string("<Feature ") + feature + "/>";
-  return xml + "</" + group + ">";
-}
-
-std::string Groups(std::initializer_list<std::string> groups) {
-  std::string xml = "<SOSIFeatureGroupData>";
-  for (const std::string& group : groups) xml += group;
+// One group a line, "Group: CODE=Description[=group]; ...".
+std::string Groups(const std::string& lines) {
+  std::istringstream in(lines);
+  std::string xml = "<SOSIFeatureGroupData>", line;
+  while (std::getline(in, line)) {
+    const std::string group = line.substr(0, line.find(':'));
+    std::istringstream features(line.substr(line.find(':') + 2));
+    xml += "<" + group + ">";
+    for (std::string feature; std::getline(features, feature, ';');) {
+      const size_t name = feature.find_first_not_of(' '), description = feature.find('=');
+      const size_t number = feature.find('=', description + 1);
+      xml += "<Feature Name='" + feature.substr(name, description - name) + "' Description='" +
+             feature.substr(description + 1, number - description - 1) + "'" +
+             (number == std::string::npos ? "" : " Group='" + feature.substr(number + 1) + "'") + "/>";
+    }
+    xml += "</" + group + ">";
+  }
   return xml + "</SOSIFeatureGroupData>";
 }
 
-const std::string kGislineGroups = Groups({
-    Features("PipeTypeFeatures", {"Name='SP' Description='Spillvannsledning' Group='2'",
-                                  "Name='VL' Description='Vannledning' Group='1'",
-                                  "Name='OV' Description='Overvannsledning' Group='4'"}),
-    Features("PipeUsageFeatures", {"Name='K' Description='Kommunal'", "Name='P' Description='Privat'"}),
-    Features("ConnectionTypeFeatures", {"Name='KUM' Description='Kum'", "Name='SLU' Description='Sluk'"}),
-    Features("ConnectionUsageFeatures", {"Name='K' Description='Kommunal'"}),
-});
+const std::string kGislineGroups = Groups(
+    "PipeTypeFeatures: SP=Spillvannsledning=2; VL=Vannledning=1; OV=Overvannsledning=4\n"
+    "PipeUsageFeatures: K=Kommunal; P=Privat\n"
+    "ConnectionTypeFeatures: KUM=Kum; SLU=Sluk\n"
+    "ConnectionUsageFeatures: K=Kommunal");
 
-const std::string kGeminiGroups = Groups({
-    Features("PipeTypeFeatures", {"Name='VL' Description='Vannledning' Group='1'",
-                                  "Name='SP' Description='Spillvannsledning' Group='2'",
-                                  "Name='AF' Description='Avløp felles' Group='3'"}),
-    Features("PipeUsageFeatures", {"Name='FE' Description='Felles'"}),
-    Features("PipeMethodFeatures", {"Name='SV' Description='Sveiset'", "Name='MU' Description='Muffe'"}),
-    Features("PipeSupplyFeatures", {"Name='SE' Description='Selvfall'", "Name='PU' Description='Pumpet'"}),
-    Features("PipeMaterialFeatures", {"Name='PVC' Description='Polyvinylklorid'",
-                                      "Name='PE' Description='Polyetylen'", "Name='BET' Description='Betong'"}),
-    Features("PipeMaterialProductStandardFeatures",
-             {"Name='NS1' Description='NS-EN 1401'", "Name='NS2' Description='NS-EN 12201'"}),
-    Features("ConnectionTypeFeatures", {"Name='KUM' Description='Kum'", "Name='HYD' Description='Hydrant'"}),
-    Features("ConnectionUsageFeatures", {"Name='K' Description='Kommunal'"}),
-    Features("ConnectionMethodFeatures", {"Name='PS' Description='Plasstøpt'"}),
-    Features("GeometryQualityZFeatures", {"Name='5' Description='GPS'", "Name='9' Description='Interpolert'"}),
-});
+const std::string kGeminiGroups = Groups(
+    "PipeTypeFeatures: VL=Vannledning=1; SP=Spillvannsledning=2; AF=Avløp felles=3\n"
+    "PipeUsageFeatures: FE=Felles\n"
+    "PipeMethodFeatures: SV=Sveiset; MU=Muffe\n"
+    "PipeSupplyFeatures: SE=Selvfall; PU=Pumpet\n"
+    "PipeMaterialFeatures: PVC=Polyvinylklorid; PE=Polyetylen; BET=Betong\n"
+    "PipeMaterialProductStandardFeatures: NS1=NS-EN 1401; NS2=NS-EN 12201\n"
+    "ConnectionTypeFeatures: KUM=Kum; HYD=Hydrant\n"
+    "ConnectionUsageFeatures: K=Kommunal\n"
+    "ConnectionMethodFeatures: PS=Plasstøpt");
 
 const char* const kCatalogue = R"(<SOSIExportFileFormats>
-  <FileFormat Name="SOSISImplified" Index="0"><DisplayName>SOSI, forenklet</DisplayName>
-    <Header1>MODELL</Header1><Header2>TEMA</Header2><Header3>BRUK</Header3></FileFormat>
-  <FileFormat Name="GISLINE" Index="1"><DisplayName>SOSI, GISLINE VA</DisplayName>
-    <Header1>LEDNINGSTYPE</Header1><PipeTabHeader2>L_TEMA</PipeTabHeader2><PipeTabHeader3>NETTYPE</PipeTabHeader3>
+  <FileFormat><DisplayName>SOSI, forenklet</DisplayName><Header1>MODELL</Header1><Header2>TEMA</Header2>
+    <Header3>BRUK</Header3></FileFormat>
+  <FileFormat><DisplayName>SOSI, GISLINE VA</DisplayName><Header1>LEDNINGSTYPE</Header1>
+    <PipeTabHeader2>L_TEMA</PipeTabHeader2><PipeTabHeader3>NETTYPE</PipeTabHeader3>
     <ConnectionTabHeader1>PUNKTTYPE</ConnectionTabHeader1><ConnectionTabHeader2>P_TEMA</ConnectionTabHeader2>
     <ConnectionTabHeader3>FUNKSJON</ConnectionTabHeader3></FileFormat>
-  <FileFormat Name="Gemini" Index="2"><DisplayName>SOSI, Gemini VA</DisplayName>
-    <PipeTabHeader4>SKJØTEMETODE</PipeTabHeader4><PipeTabHeader5>TILFØRSEL</PipeTabHeader5>
-    <ConnectionTabHeader4>BYGGEMETODE</ConnectionTabHeader4><PipeMaterialTabHeader1>MATERIALE</PipeMaterialTabHeader1>
-    <PipeMaterialTabHeader2>MATERIAL</PipeMaterialTabHeader2>
+  <FileFormat><DisplayName>SOSI, Gemini VA</DisplayName><PipeTabHeader4>SKJØTEMETODE</PipeTabHeader4>
+    <PipeTabHeader5>TILFØRSEL</PipeTabHeader5><ConnectionTabHeader4>BYGGEMETODE</ConnectionTabHeader4>
+    <PipeMaterialTabHeader1>MATERIALE</PipeMaterialTabHeader1><PipeMaterialTabHeader2>MATERIAL</PipeMaterialTabHeader2>
     <PipeMaterialTabHeader3>PRODUKTSTANDARD</PipeMaterialTabHeader3></FileFormat>
 </SOSIExportFileFormats>)";
 
@@ -70,31 +70,18 @@ constexpr const char* kConfig = "WaterSewer/Config/Default/";
 }  // namespace
 
 TestConfig::TestConfig() {
-  const char* old = std::getenv("LMWS_APPATH");
-  hadAppPath_ = old != nullptr;
-  if (old != nullptr) oldAppPath_ = old;
   ::setenv("LMWS_APPATH", dir_.Path().c_str(), 1);
   WriteCatalogue(kCatalogue);
   WriteGroups(1, kGislineGroups);
   WriteGroups(2, kGeminiGroups);
 }
 
-TestConfig::~TestConfig() {
-  if (hadAppPath_) {
-    ::setenv("LMWS_APPATH", oldAppPath_.c_str(), 1);
-  } else {
-    ::unsetenv("LMWS_APPATH");
-  }
-}
+TestConfig::~TestConfig() { ::unsetenv("LMWS_APPATH"); }
 
 std::wstring TestConfig::Folder() const { return platform::FromUtf8((dir_.Path() / kConfig).string()); }
 
 void TestConfig::WriteCatalogue(const std::string& xml) const {
   dir_.Write(std::string(kConfig) + "SOSIExport.FileFormats.xml", xml);
-}
-
-void TestConfig::RemoveCatalogue() const {
-  std::filesystem::remove(dir_.Path() / kConfig / "SOSIExport.FileFormats.xml");
 }
 
 void TestConfig::WriteGroups(int fileFormat, const std::string& xml) const {
@@ -122,13 +109,8 @@ void ProcessIdle() {
   for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
 }
 
-void ShowSheet(CSosiExportPropertySheet& sheet) {
-  sheet.show();
-  ProcessIdle();
-}
-
 void OpenPage(CSosiExportPropertySheet& sheet, int index) {
-  if (!sheet.isVisible()) ShowSheet(sheet);
+  sheet.show();
   Find<QTabWidget>(sheet, "SheetTabs")->setCurrentIndex(index);
   ProcessIdle();
 }
@@ -140,13 +122,20 @@ SOSIMapperData ConfirmedData(CSosiExportPropertySheet& sheet) {
   return settings;
 }
 
-Watchdog::Watchdog(int milliseconds) {
-  timer_.setSingleShot(true);
-  QObject::connect(&timer_, &QTimer::timeout, [] {
-    ADD_FAILURE() << "a modal dialog did not end";
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-      if (auto* dialog = qobject_cast<QDialog*>(widget); dialog != nullptr && dialog->isVisible()) dialog->reject();
-    }
-  });
-  timer_.start(milliseconds);
+void UserSets(GridControl& grid, int row, int col, const QString& text) {
+  grid.model()->setData(grid.model()->index(row - 1, col), text);
+}
+
+QStringList CutTexts(const QWidget& root) {
+  QStringList cut;
+  for (const QWidget* widget : root.findChildren<QWidget*>()) {
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    const auto* button = qobject_cast<const QAbstractButton*>(widget);
+    // A button's size hint has room to spare; its text has to fit.
+    const int needed = button != nullptr ? button->fontMetrics().horizontalAdvance(button->text()) + 8
+                       : label != nullptr && !label->wordWrap() ? label->sizeHint().width()
+                                                                : 0;
+    if (widget->isVisible() && widget->width() < needed) cut << widget->objectName();
+  }
+  return cut;
 }

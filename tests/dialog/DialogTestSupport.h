@@ -6,12 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <QString>
-#include <QTimer>
 #include <QWidget>
 #include <ostream>
 #include <string>
 
 #include "CSosiExportPropertySheet.h"
+#include "GridControl.h"
 #include "SOSIMapperData.h"
 #include "TempDir.h"
 
@@ -29,15 +29,12 @@ class TestConfig {
   // With its separator at the end, as the export run hands it over.
   std::wstring Folder() const;
   void WriteCatalogue(const std::string& xml) const;
-  void RemoveCatalogue() const;
   // The feature group file that the file format value reads.
   void WriteGroups(int fileFormat, const std::string& xml) const;
-  std::filesystem::path Root() const { return dir_.Path(); }
+  const TempDir& Dir() const { return dir_; }
 
  private:
   TempDir dir_;
-  std::string oldAppPath_;
-  bool hadAppPath_;
 };
 
 // Settings of a run that has exported before: they have a file name.
@@ -59,7 +56,7 @@ T* Find(const QWidget& root, const char* name) {
   return root.findChild<T*>(QString::fromLatin1(name));
 }
 
-// A page's control; fails the test when it is missing.
+// A page's control; throws when it is missing.
 template <typename T>
 T& Control(const QWidget& sheet, const char* page, const char* name) {
   QWidget* owner = Find<QWidget>(sheet, page);
@@ -70,19 +67,11 @@ T& Control(const QWidget& sheet, const char* page, const char* name) {
 
 // Lets the event loop work off what it has, so that idle work runs.
 void ProcessIdle();
-
-// Shows the sheet offscreen the way the modal seam does.
-void ShowSheet(CSosiExportPropertySheet& sheet);
 // Shows the sheet if need be and goes to the page at the tab index.
 void OpenPage(CSosiExportPropertySheet& sheet, int index);
 // Presses OK and gives what the sheet then copies into the settings.
 SOSIMapperData ConfirmedData(CSosiExportPropertySheet& sheet);
-
-// Fails the test and rejects every open dialog when a modal run hangs.
-class Watchdog {
- public:
-  explicit Watchdog(int milliseconds = 10000);
-
- private:
-  QTimer timer_;
-};
+// A user's change of a grid cell, the way every editor hands it over.
+void UserSets(GridControl& grid, int row, int col, const QString& text);
+// Labels and buttons of `root` whose texts do not fit them (object names).
+QStringList CutTexts(const QWidget& root);

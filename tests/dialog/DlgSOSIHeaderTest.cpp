@@ -3,23 +3,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTest>
 
+#include "CoordinateSystemNames.h"
 #include "DialogTestSupport.h"
 #include "DlgSOSIHeader.h"
-#include "ModalRunner.h"
-
-using platform::ScriptedDialogs;
+#include "ModalTestHooks.h"
 
 namespace {
 
 QComboBox& HeaderCombo(const CSosiExportPropertySheet& sheet, const char* name) {
   return Control<QComboBox>(sheet, "HeaderPage", name);
-}
-
-QLineEdit& HeaderBox(const CSosiExportPropertySheet& sheet, const char* name) {
-  return Control<QLineEdit>(sheet, "HeaderPage", name);
 }
 
 }  // namespace
@@ -28,45 +22,33 @@ TEST(DlgSOSIHeader, GeminiSelectsTheThirdEntryAndHidesStatusWhichIsStillResolved
   SOSIMapperData settings = SettingsFor(2);
   settings.Status = L"n: nedlagt";
   PreparedSheet sheet(settings);
-  ShowSheet(sheet);
+  OpenPage(sheet, 0);
   EXPECT_EQ(HeaderCombo(sheet, "FileFormatCombo").currentText(), QStringLiteral("SOSI, Gemini VA"));
-  EXPECT_EQ(sheet.GetPageCount(), 4);
   EXPECT_FALSE(HeaderCombo(sheet, "StatusCombo").isVisible());
   EXPECT_FALSE(Control<QLabel>(sheet, "HeaderPage", "StatusLabel").isVisible());
-  SOSIMapperData out;
-  sheet.GetData(&out);
-  EXPECT_EQ(out.Status, L"N: Nedlagt");
-
+  EXPECT_EQ(sheet.GetHeaderPage().GetStatus(), L"N: Nedlagt");
   HeaderCombo(sheet, "FileFormatCombo").setCurrentIndex(1);
   EXPECT_TRUE(HeaderCombo(sheet, "StatusCombo").isVisible());
 }
 
-TEST(DlgSOSIHeader, EmptyStatusBecomesTheLastEntryAndEmptyNetLevelTheFirst) {
+TEST(DlgSOSIHeader, EmptyStatusAndNetLevelResolveAndNetLevelFollowsPicksButNotTyping) {
   PreparedSheet sheet(SettingsFor(1));
-  ShowSheet(sheet);
-  EXPECT_EQ(HeaderCombo(sheet, "StatusCombo").currentText(), QStringLiteral("W: Planlagt prosjektert"));
-  EXPECT_EQ(HeaderCombo(sheet, "NetLevelCombo").currentText(), QStringLiteral("H: Hovednett"));
+  OpenPage(sheet, 0);
   EXPECT_EQ(sheet.GetHeaderPage().GetStatus(), L"W: Planlagt prosjektert");
-}
-
-TEST(DlgSOSIHeader, NetLevelFollowsPicksButNotTyping) {
-  PreparedSheet sheet(SettingsFor(1));
-  ShowSheet(sheet);
   QComboBox& netLevel = HeaderCombo(sheet, "NetLevelCombo");
+  EXPECT_EQ(netLevel.currentText(), QStringLiteral("H: Hovednett"));
   QTest::keyClick(&netLevel, Qt::Key_Down);
-  EXPECT_EQ(sheet.GetHeaderPage().GetNetLevel(), L"S: Stikknett");
   netLevel.lineEdit()->selectAll();
   QTest::keyClicks(netLevel.lineEdit(), "X: Eget nett");
   EXPECT_EQ(ConfirmedData(sheet).NetLevel, L"S: Stikknett");
 }
 
 TEST(DlgSOSIHeader, CancelledBrowsingKeepsTheFileNameAndWhatWasTyped) {
-  Watchdog watchdog;
   PreparedSheet sheet(SettingsFor(1));
-  ShowSheet(sheet);
-  HeaderBox(sheet, "OwnerEdit").setText(QStringLiteral("Vågå kommune"));
+  OpenPage(sheet, 0);
+  Control<QLineEdit>(sheet, "HeaderPage", "OwnerEdit").setText(QStringLiteral("Vågå kommune"));
   QString initial;
-  ScriptedDialogs scripts;
+  platform::ScriptedDialogs scripts;
   scripts.Then("SosiFileDialog", [&](QDialog& d) {
     initial = static_cast<QFileDialog&>(d).selectedFiles().value(0);
     return int(QDialog::Rejected);
@@ -77,50 +59,17 @@ TEST(DlgSOSIHeader, CancelledBrowsingKeepsTheFileNameAndWhatWasTyped) {
   EXPECT_EQ(sheet.GetHeaderPage().GetOwner(), L"Vågå kommune");
 }
 
-TEST(DlgSOSIHeader, ATypedFileNameCountsOnceThePageIsLeft) {
-  SOSIMapperData settings = SettingsFor(1);
-  settings.FileName.clear();
-  PreparedSheet sheet(settings);
-  ShowSheet(sheet);
-  QTest::keyClicks(&HeaderBox(sheet, "FileNameEdit"), "/tmp/Vannledning.sos");
-  ProcessIdle();
-  EXPECT_FALSE(Find<QPushButton>(sheet, "OkButton")->isEnabled());
-  OpenPage(sheet, 1);
-  EXPECT_TRUE(Find<QPushButton>(sheet, "OkButton")->isEnabled());
-  EXPECT_EQ(sheet.GetHeaderPage().GetFileName(), L"/tmp/Vannledning.sos");
-}
-
-TEST(DlgSOSIHeader, AValueBeyondTheCatalogueSelectsNothing) {
-  TestConfig config;
-  config.WriteCatalogue(R"(<SOSIExportFileFormats>
-    <FileFormat><DisplayName>SOSI</DisplayName></FileFormat>
-    <FileFormat><DisplayName>GISLINE</DisplayName></FileFormat>
-  </SOSIExportFileFormats>)");
-  CSosiExportPropertySheet sheet(L"SOSI Eksport", nullptr, 0);
-  Prepare(sheet, config, SettingsFor(2));
-  ShowSheet(sheet);
-  EXPECT_EQ(HeaderCombo(sheet, "FileFormatCombo").count(), 2);
-  EXPECT_EQ(HeaderCombo(sheet, "FileFormatCombo").currentIndex(), -1);
-  EXPECT_EQ(sheet.GetFileFormat(), 2);
-}
-
-TEST(DlgSOSIHeader, BatchAnswersTypeAndPickAsAUserWould) {
+TEST(DlgSOSIHeader, TheTypedCoordinateSystemIsNamedBesideIt) {
   PreparedSheet sheet(SettingsFor(1));
-  DlgSOSIHeader& header = sheet.GetHeaderPage();
-  EXPECT_TRUE(header.EnterText("Producer", L"Norconsult"));
-  EXPECT_FALSE(header.PickFileFormat(2));
-  ShowSheet(sheet);
-  EXPECT_TRUE(header.EnterText("Projection", L"NTM"));
-  EXPECT_EQ(HeaderBox(sheet, "ProjectionEdit").text(), QStringLiteral("NTM"));
-  EXPECT_FALSE(header.EnterText("Status", L"E: Eksisterende"));
-  EXPECT_FALSE(header.EnterText("", L"tekst"));
-  EXPECT_FALSE(header.PickFileFormat(3));
-  EXPECT_TRUE(header.PickFileFormat(2));
-  EXPECT_EQ(sheet.GetPageCount(), 4);
-  SOSIMapperData out;
-  sheet.GetData(&out);
-  EXPECT_EQ(out.Producer, L"Norconsult");
-  EXPECT_EQ(out.Projection, L"NTM");
-  EXPECT_EQ(out.FileFormat, 2);
+  OpenPage(sheet, 0);
+  auto& code = Control<QLineEdit>(sheet, "HeaderPage", "CoordinateSystemEdit");
+  auto& name = Control<QLabel>(sheet, "HeaderPage", "CoordinateSystemName");
+  EXPECT_EQ(name.text(), QStringLiteral("NGO1948 Gauss-Krüger akse III"));
+  code.setText(QStringLiteral("22"));
+  EXPECT_EQ(name.text(), QStringLiteral("EUREF89 UTM sone 32"));
+  const std::pair<const wchar_t*, const wchar_t*> codes[] = {
+      {L" 23 ", L"EUREF89 UTM sone 33"}, {L"19", L"EUREF89 UTM sone 29"}, {L"35", L"ED50 UTM sone 35"},
+      {L"66", L"WGS84 UTM sone 36"},     {L"210", L"EUREF89 NTM sone 10"}, {L"84", L"EUREF89 geografisk"},
+      {L"107", L"Lokalt nett Trondheim"}, {L"0", L""}, {L"27", L""}, {L"22a", L""}, {L"", L""}};
+  for (const auto& [text, expected] : codes) EXPECT_EQ(CoordinateSystemName(text), expected) << text;
 }
-

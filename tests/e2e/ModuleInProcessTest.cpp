@@ -11,7 +11,7 @@
 #include "ExportFixture.h"
 #include "HostOptions.h"
 #include "LmWsSosiExportArx.h"
-#include "ModalRunner.h"
+#include "ModalTestHooks.h"
 #include "ModuleLoader.h"
 #include "RunProgram.h"
 
@@ -22,6 +22,7 @@ namespace fs = std::filesystem;
 using ModuleInProcess = ExportFixture;
 
 TEST_F(ModuleInProcess, TwoExportsGiveTheSameFileWithOneComInitialisationEach) {
+  const platform::ScriptedDialogs watch;
   for (const auto& [name, value] : env_) ::setenv(name.c_str(), value.c_str(), 1);
   const auto model = CopySample();
   const fs::path sos = dir_.File("ut.sos");
@@ -48,7 +49,7 @@ TEST_F(ModuleInProcess, TwoExportsGiveTheSameFileWithOneComInitialisationEach) {
 
   // Null pointers are empty texts: the model dialog opens and is cancelled.
   EXPECT_FALSE(module.Export(nullptr, nullptr));
-  EXPECT_EQ(platform::ModalRunner::History().back(), "ModelFileDialog");
+  EXPECT_EQ(platform::ModalTestHooks::History().back(), "ModelFileDialog");
   EXPECT_EQ(platform::CoInitializeCount(), 3);
   module.Unload();
   platform::ModalRunner::ClearBatchAnswers();

@@ -3,7 +3,7 @@
 #include <QFileDialog>
 
 #include "LmWsSosiExportUI.h"
-#include "ModalRunner.h"
+#include "ModalTestHooks.h"
 #include "TempDir.h"
 #include "WideText.h"
 

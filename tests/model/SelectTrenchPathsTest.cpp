@@ -6,7 +6,7 @@
 
 #include "CTracePathMap.h"
 #include "LoadedNetwork.h"
-#include "ModalRunner.h"
+#include "ModalTestHooks.h"
 
 using namespace testnet;
 

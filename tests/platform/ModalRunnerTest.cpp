@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QFileDialog>
 
-#include "ModalRunner.h"
+#include "ModalTestHooks.h"
 #include "TempDir.h"
 
 using platform::ModalRunner;
@@ -32,7 +32,7 @@ TEST(ModalRunner, ScriptsAnswerDialogsInOrderAndSeeThemShown) {
   EXPECT_FALSE(first.isVisible());
   EXPECT_EQ(ModalRunner::Run(second), QDialog::Accepted);
   EXPECT_EQ(scripts.Pending(), 0);
-  EXPECT_EQ(ModalRunner::History(), (std::deque<QString>{"First", "Second"}));
+  EXPECT_EQ(platform::ModalTestHooks::History(), (std::deque<QString>{"First", "Second"}));
 }
 
 TEST(ModalRunner, AScriptForAnotherDialogFailsLoudly) {

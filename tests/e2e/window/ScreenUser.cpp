@@ -37,32 +37,31 @@ std::string ScreenUser::WaitForWindow(const std::string& title) {
   return found.exitCode == 0 ? found.out.substr(0, found.out.find('\n')) : std::string();
 }
 
-bool ScreenUser::Focus(const std::string& window) {
+bool ScreenUser::Repeat(const std::vector<std::string>& action, const std::function<bool()>& done,
+                        const std::string& failure) {
   while (std::chrono::steady_clock::now() < deadline_) {
-    if (!Do({"windowfocus", window})) return false;
+    if (!Do(action)) return false;
     const auto patience = std::min(deadline_, std::chrono::steady_clock::now() + kPressPatience);
     while (std::chrono::steady_clock::now() < patience) {
-      const ProgramResult focused = Run({"getwindowfocus", "-f"});
-      if (focused.exitCode == 0 && focused.out.substr(0, focused.out.find('\n')) == window) return true;
+      if (done()) return true;
       std::this_thread::sleep_for(kScreenPollInterval);
     }
   }
-  error_ = "window " + window + " did not keep the focus until the deadline";
+  error_ = failure;
   return false;
+}
+
+bool ScreenUser::Focus(const std::string& window) {
+  return Repeat({"windowfocus", window}, [&] {
+    const ProgramResult focused = Run({"getwindowfocus", "-f"});
+    return focused.exitCode == 0 && focused.out.substr(0, focused.out.find('\n')) == window;
+  }, "window " + window + " did not keep the focus until the deadline");
 }
 
 bool ScreenUser::Do(const std::vector<std::string>& commands) { return Run(commands).exitCode == 0; }
 
 bool ScreenUser::PressUntilGone(const std::string& title, const std::string& key) {
-  while (std::chrono::steady_clock::now() < deadline_) {
-    if (!Do({"key", key})) return false;
-    const auto patience = std::min(deadline_, std::chrono::steady_clock::now() + kPressPatience);
-    while (std::chrono::steady_clock::now() < patience) {
-      // Exit code 1 is xdotool's answer that no such window is shown.
-      if (Run({"search", "--onlyvisible", "--name", ExactTitle(title)}).exitCode == 1) return true;
-      std::this_thread::sleep_for(kScreenPollInterval);
-    }
-  }
-  error_ = "\"" + title + "\" still shown at the deadline";
-  return false;
+  // Exit code 1 is xdotool's answer that no such window is shown.
+  return Repeat({"key", key}, [&] { return Run({"search", "--onlyvisible", "--name", ExactTitle(title)}).exitCode == 1; },
+                "\"" + title + "\" still shown at the deadline");
 }

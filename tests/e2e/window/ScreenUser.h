@@ -4,6 +4,7 @@
 // and mouse. Every step ends at the deadline, whatever the program does.
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,9 @@ class ScreenUser {
   const std::string& Error() const { return error_; }
 
  private:
+  // Runs `action`, then waits up to a second for `done`, and again until the
+  // deadline; `failure` becomes the error when it never holds.
+  bool Repeat(const std::vector<std::string>& action, const std::function<bool()>& done, const std::string& failure);
   // Sets the error unless xdotool ran and succeeded.
   ProgramResult Run(const std::vector<std::string>& args);
 
