@@ -2,27 +2,86 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <charconv>
 #include <filesystem>
 #include <iostream>
 
+#include "FormatCatalogue.h"
+#include "TrenchPathList.h"
 #include "WideText.h"
 
 #ifndef SOSI_EXPORT_VERSION
 #define SOSI_EXPORT_VERSION "0"
 #endif
 
+namespace {
+
+constexpr const char* kExitCodes =
+    "Exit codes:\n"
+    "  0  the SOSI file was written\n"
+    "  3  the export ran but no SOSI file was written (its folder is missing, it is a folder, it is read-only,\n"
+    "     the disk is full); standard error says why\n"
+    "  1  the export ended earlier (no model, nothing selected, a dialog cancelled)\n"
+    "  2  bad usage";
+
+std::vector<std::string> SplitAtCommas(const std::string& text) {
+  std::vector<std::string> items;
+  size_t start = 0;
+  for (size_t comma; (comma = text.find(',', start)) != std::string::npos; start = comma + 1) {
+    items.push_back(text.substr(start, comma - start));
+  }
+  items.push_back(text.substr(start));
+  return items;
+}
+
+// The --format value as a position of the catalogue; exit code 2 otherwise.
+std::optional<int> CheckFormat(const std::string& text, std::optional<int>& format) {
+  const std::vector<std::string> names = FileFormatNames();
+  int position = -1;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), position);
+  if (error == std::errc() && end == text.data() + text.size() && position >= 0 &&
+      position < static_cast<int>(names.size())) {
+    format = position;
+    return std::nullopt;
+  }
+  std::cerr << "sosi-export: --format must be one of: " << FileFormatList(names, ", ") << "\n";
+  return 2;
+}
+
+std::optional<int> ParseHeaders(const std::vector<std::string>& items, std::map<std::string, std::string>& header) {
+  const auto& names = HeaderFieldNames();
+  for (const std::string& item : items) {
+    const auto equals = item.find('=');
+    const std::string field = item.substr(0, equals);
+    if (equals == std::string::npos || std::find(names.begin(), names.end(), field) == names.end()) {
+      std::string known;
+      for (const std::string& name : names) known += (known.empty() ? "" : ", ") + name;
+      std::cerr << "sosi-export: --header expects FIELD=VALUE with FIELD one of " << known << "; got \"" << item
+                << "\"\n";
+      return 2;
+    }
+    header[field] = item.substr(equals + 1);
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
 const std::vector<std::string>& HeaderFieldNames() {
-  static const std::vector<std::string> names = {"CoordinateSystem", "Projection", "Date",  "Quality",
-                                                 "MapId",            "Producer",   "Owner", "Year"};
+  static const std::vector<std::string> names = {"CoordinateSystem", "Projection", "Date", "Quality", "MapId",
+                                                 "Producer", "Owner", "Year", "NetLevel", "Status"};
   return names;
 }
 
 std::optional<int> ParseHostOptions(int argc, char** argv, HostOptions& options) {
   CLI::App app{"Exports a water and sewer network model to a SOSI file.", "sosi-export"};
+  app.footer(kExitCodes);
   app.set_version_flag("--version", std::string("sosi-export ") + SOSI_EXPORT_VERSION);
   app.add_option("MODEL", options.model, "Network model file (XML); without it the model file dialog opens");
   app.add_option("--selection-text", options.selectionText, "Prompt shown in the trench path selection dialog");
   app.add_flag("--batch", options.batch, "Show nothing: confirm every dialog unchanged, except what the options set");
+  app.add_flag("--quiet", options.quiet,
+               "Leave out the export's messages and the progress line; alerts and errors still go to standard error");
   // The dialogs' text fields hold Unicode only: a file name with bytes that are
   // not UTF-8 would reach the file system changed, so it is refused here.
   const CLI::Validator unicodeName(
@@ -32,12 +91,21 @@ std::optional<int> ParseHostOptions(int argc, char** argv, HostOptions& options)
         return raw ? "Not a UTF-8 file name: " + file : std::string();
       },
       "UTF-8");
-  app.add_option("--output", options.output, "SOSI file to write (as typed into \"SOSI fil\")")->check(unicodeName);
-  app.add_option("--format", options.format, "File format variant by position (0 SOSI, 1 GISLINE, 2 Gemini)")
-      ->check(CLI::NonNegativeNumber);
-  std::vector<std::string> paths;
-  auto* pathsOption = app.add_option("--paths", paths, "Trench paths left selected, by name (default: all)")
-                          ->delimiter(',');
+  app.add_option("--output", options.output,
+                 "SOSI file to write, chosen through \"SOSI fil\" and its \"...\" button (made absolute)")
+      ->check(unicodeName);
+  std::string format;
+  auto* formatOption =
+      app.add_option("--format", format, "File format variant by position in the catalogue (see --list-formats)");
+  bool listFormats = false;
+  app.add_flag("--list-formats", listFormats, "Print the file format catalogue and exit");
+  bool listPaths = false;
+  app.add_flag("--list-paths", listPaths,
+               "Print the trench paths of MODEL with their type and whether they can be selected, and exit");
+  std::string paths;
+  auto* pathsOption =
+      app.add_option("--paths", paths, "Trench paths left selected: one value, names separated by commas "
+                                       "(default: all)");
   // The file dialog lets a user choose regular files only; a pipe or a device
   // here would make the whole choice fail without a word.
   const CLI::Validator regularFile(
@@ -47,30 +115,34 @@ std::optional<int> ParseHostOptions(int argc, char** argv, HostOptions& options)
         return std::filesystem::exists(file, ec) ? "Not a regular file: " + file : "File does not exist: " + file;
       },
       "FILE");
-  app.add_option("--overview", options.overview, "Overview CSV files chosen in the overview file dialog")
+  app.add_option("--overview", options.overview,
+                 "Overview CSV files chosen in the overview file dialog (used with the Gemini variant when the "
+                 "suite's UseTagCSVFile setting is on)")
       ->check(regularFile)
       ->check(unicodeName);
   std::vector<std::string> headers;
-  app.add_option("--header", headers, "FIELD=VALUE typed into a header page field: CoordinateSystem, Projection, "
-                                      "Date, Quality, MapId, Producer, Owner, Year");
+  app.add_option("--header", headers,
+                 "FIELD=VALUE for the header page. Text boxes: CoordinateSystem, Projection, Date (the geodetic "
+                 "datum, \"Datum\" in the dialog), Quality, MapId, Producer, Owner, Year. Drop-downs: NetLevel, "
+                 "Status, whose VALUE is an entry or its code before the colon, in any case");
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
     const int code = app.exit(e);
     return code == 0 ? 0 : 2;
   }
-  if (pathsOption->count() > 0) options.paths = paths;
-  for (const std::string& item : headers) {
-    const auto equals = item.find('=');
-    const std::string field = item.substr(0, equals);
-    const auto& names = HeaderFieldNames();
-    if (equals == std::string::npos || std::find(names.begin(), names.end(), field) == names.end()) {
-      std::cerr << "sosi-export: --header expects FIELD=VALUE with FIELD one of CoordinateSystem, Projection, Date, "
-                   "Quality, MapId, Producer, Owner, Year; got \""
-                << item << "\"\n";
-      return 2;
-    }
-    options.header[field] = item.substr(equals + 1);
+  if (listFormats) {
+    std::cout << FileFormatList(FileFormatNames(), "\n") << "\n";
+    return 0;
   }
-  return std::nullopt;
+  if (listPaths) return PrintTrenchPaths(options.model);
+  if (formatOption->count() > 0) {
+    if (auto exitCode = CheckFormat(format, options.format)) return exitCode;
+  }
+  if (pathsOption->count() > 0) options.paths = SplitAtCommas(paths);
+  // A user who picks a file in the save dialog always gets a full path.
+  if (options.output && !options.output->empty()) {
+    options.output = std::filesystem::absolute(*options.output).lexically_normal().string();
+  }
+  return ParseHeaders(headers, options.header);
 }

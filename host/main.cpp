@@ -10,12 +10,13 @@
 #include <iostream>
 
 #include "BatchAnswers.h"
+#include "Console.h"
 #include "HostOptions.h"
 #include "ModalRunner.h"
 #include "ModuleLoader.h"
-#include "ProgressReporter.h"
 #include "WideText.h"
 #include "WindowAlerts.h"
+#include "WriteReport.h"
 
 namespace {
 
@@ -52,29 +53,37 @@ int main(int argc, char** argv) {
   // QApplication takes the user's locale; keep numbers in files and messages with '.'.
   std::setlocale(LC_NUMERIC, "C");
 
+  Console console(options.quiet, ::isatty(STDERR_FILENO) == 1);
+  const auto say = [&console](const std::string& line) { console.Error(line); };
   platform::ModalRunner::SetSession(options.batch ? platform::SessionKind::Batch : platform::SessionKind::Window);
   if (options.batch) {
-    InstallBatchAnswers(options);
+    InstallBatchAnswers(options, say);
   } else {
     InstallWindowAlerts();
   }
-  ProgressReporter progress(::isatty(STDERR_FILENO) == 1);
+  console.Install(options.batch);
+  WriteReport written;
 
   ModuleLoader module;
   if (!module.Load(DefaultModulePath(argv[0]))) {
-    std::cerr << "sosi-export: " << module.Error() << "\n";
+    say("sosi-export: " + module.Error());
     return 1;
   }
   const std::wstring model = platform::FromUtf8(options.model);
   const std::wstring selectionText = platform::FromUtf8(options.selectionText);
   const bool exported = module.Export(model.c_str(), selectionText.c_str());
   module.Unload();
-  progress.Finish();
-  // The module's messages begin with a line feed; end the last one.
-  std::cout << std::endl;
-  if (!exported && options.batch) {
-    std::cerr << (options.model.empty() ? "sosi-export: no model file given; nothing was exported\n"
-                                        : "sosi-export: nothing was exported\n");
+  if (exported) {
+    const auto failure = written.Failure();
+    if (failure) say(*failure);
+    console.Finish();
+    return failure ? 3 : 0;
   }
-  return exported ? 0 : 1;
+  const bool usageError = options.batch && BatchUsageError();
+  if (options.batch && !usageError) {
+    say(options.model.empty() ? "sosi-export: no model file given; nothing was exported"
+                              : "sosi-export: nothing was exported");
+  }
+  console.Finish();
+  return usageError ? 2 : 1;
 }

@@ -2,7 +2,6 @@
 
 #include <cstdarg>
 #include <cstdio>
-#include <mutex>
 
 #include "WideText.h"
 #include "WinText.h"
@@ -10,7 +9,6 @@
 namespace platform {
 namespace {
 
-std::mutex g_mutex;
 TextSink g_commandLine;
 TextSink g_alert;
 
@@ -20,21 +18,14 @@ void WriteStream(FILE* stream, const std::wstring& text) {
   std::fflush(stream);
 }
 
-TextSink Current(const TextSink& sink) {
-  std::lock_guard<std::mutex> lock(g_mutex);
-  return sink;
-}
-
 }  // namespace
 
 TextSink SetCommandLineSink(TextSink sink) {
-  std::lock_guard<std::mutex> lock(g_mutex);
   std::swap(g_commandLine, sink);
   return sink;
 }
 
 TextSink SetAlertSink(TextSink sink) {
-  std::lock_guard<std::mutex> lock(g_mutex);
   std::swap(g_alert, sink);
   return sink;
 }
@@ -60,8 +51,8 @@ int acutPrintf(const wchar_t* format, ...) {
   // The host's command line takes lines of any length; 64 K characters is ample.
   const std::wstring text = platform::FormatWideV(65536, format, args);
   va_end(args);
-  if (auto sink = platform::Current(platform::g_commandLine)) {
-    sink(text);
+  if (platform::g_commandLine) {
+    platform::g_commandLine(text);
   } else {
     platform::WriteStream(stdout, text);
   }
@@ -70,8 +61,8 @@ int acutPrintf(const wchar_t* format, ...) {
 
 int acedAlert(const wchar_t* message) {
   const std::wstring text = message ? message : L"";
-  if (auto sink = platform::Current(platform::g_alert)) {
-    sink(text);
+  if (platform::g_alert) {
+    platform::g_alert(text);
   } else {
     platform::WriteStream(stderr, text + L"\n");
   }

@@ -1,8 +1,5 @@
 #include "ExportFixture.h"
 
-#include <fstream>
-#include <regex>
-
 namespace fs = std::filesystem;
 
 ExportFixture::ExportFixture() {
@@ -13,17 +10,11 @@ ExportFixture::ExportFixture() {
   env_["LMWS_CURRENTCONFIG"] = "Default";
 }
 
-fs::path ExportFixture::CopySample(const std::string& folder, bool withSettingsFolder, const std::string& name) {
-  const fs::path target = dir_.File(folder);
-  fs::create_directories(target);
-  if (withSettingsFolder) fs::create_directories(target / "WSConfig");
-  const fs::path model = target / name;
+fs::path ExportFixture::CopySample() {
+  fs::create_directories(dir_.File("net/WSConfig"));
+  const fs::path model = dir_.File("net/Ledningsnett_Eksempel.xml");
   fs::copy_file(DataPath("samples/Ledningsnett_Eksempel.xml"), model);
   return model;
-}
-
-void ExportFixture::EnableOverview() {
-  dir_.Write("suite/WaterSewer_LmWsSOSIExport.ini", "[Defaults]\nUseTagCSVFile=True\n");
 }
 
 ProgramResult ExportFixture::Run(const std::vector<std::string>& args) {
@@ -31,31 +22,4 @@ ProgramResult ExportFixture::Run(const std::vector<std::string>& args) {
   EXPECT_FALSE(result.timedOut);
   EXPECT_EQ(result.signal, 0) << result.err;
   return result;
-}
-
-SosiCounts ExportFixture::ReadWithGdal(const fs::path& sos) {
-  SosiCounts counts;
-  TempDir fresh;
-  const fs::path copy = fresh.File(sos.filename().string());
-  fs::copy_file(sos, copy);
-  const ProgramResult r = RunProgram("/usr/bin/ogrinfo", {"-ro", "-so", "-al", copy.string()});
-  counts.output = r.out + r.err;
-  std::smatch m;
-  const std::regex layer(R"(Layer name: (\w+)[\s\S]*?Feature Count: (\d+))");
-  for (auto it = std::sregex_iterator(counts.output.begin(), counts.output.end(), layer); it != std::sregex_iterator();
-       ++it) {
-    const std::string name = (*it)[1];
-    const int n = std::stoi((*it)[2]);
-    if (name == "lines") counts.curves = n;
-    if (name == "points") counts.points = n;
-  }
-  if (counts.curves < 0) counts.curves = 0;
-  if (counts.points < 0) counts.points = 0;
-  return counts;
-}
-
-int ExportFixture::Count(const std::string& text, const std::string& what) {
-  int n = 0;
-  for (size_t pos = text.find(what); pos != std::string::npos; pos = text.find(what, pos + what.size())) ++n;
-  return n;
 }

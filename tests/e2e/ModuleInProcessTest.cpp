@@ -1,36 +1,72 @@
 // The module loaded into a process the way the host loads it, to see what
-// the process sees: its entry messages, its exports and COM per call.
+// the process sees: its load messages, its exports, COM per call and the
+// dialog pages a batch run opens.
 
-#include <dlfcn.h>
-
+#include <QApplication>
+#include <QEvent>
+#include <QSet>
 #include <filesystem>
+#include <pugixml.hpp>
+#include <sstream>
 
 #include "AcRxRuntime.h"
 #include "BatchAnswers.h"
 #include "ComRuntime.h"
 #include "ExportFixture.h"
 #include "HostOptions.h"
-#include "LmWsSosiExportArx.h"
-#include "ModalTestHooks.h"
+#include "ModalRunner.h"
 #include "ModuleLoader.h"
-#include "RunProgram.h"
-
-#include <sstream>
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// Object names of the widgets shown while it lives.
+class ShownWidgets : public QObject {
+ public:
+  ShownWidgets() { qApp->installEventFilter(this); }
+  ~ShownWidgets() override { qApp->removeEventFilter(this); }
+  QSet<QString> names;
+
+ protected:
+  bool eventFilter(QObject* object, QEvent* event) override {
+    if (event->type() == QEvent::Show) names.insert(object->objectName());
+    return false;
+  }
+};
+
+// Every element of a settings file but the header page's, as text.
+std::map<std::string, std::string> Tables(const fs::path& settings) {
+  pugi::xml_document document;
+  EXPECT_TRUE(document.load_file(settings.c_str())) << settings;
+  static const QSet<QString> header = {"FileName", "CoordinateSystem", "Projection", "Date",     "Quality", "MapId",
+                                       "Producer", "Owner",            "Year",       "NetLevel", "Status",  "FileFormat"};
+  std::map<std::string, std::string> tables;
+  for (const pugi::xml_node& element : document.document_element().children()) {
+    if (header.contains(QString::fromUtf8(element.name()))) continue;
+    std::ostringstream text;
+    element.print(text, "", pugi::format_raw);
+    tables[element.name() + std::string(" ") + element.attribute("FileMode").value()] = text.str();
+  }
+  return tables;
+}
+
+}  // namespace
+
 using ModuleInProcess = ExportFixture;
 
-TEST_F(ModuleInProcess, TwoExportsGiveTheSameFileWithOneComInitialisationEach) {
-  const platform::ScriptedDialogs watch;
+TEST_F(ModuleInProcess, BatchRunsFillTheHeaderPageOnlyAndGiveTheSameFileWithOneComInitialisationEach) {
   for (const auto& [name, value] : env_) ::setenv(name.c_str(), value.c_str(), 1);
   const auto model = CopySample();
-  const fs::path sos = dir_.File("ut.sos");
+  const fs::path settings = dir_.File("net/WSConfig/Ledningsnett_Eksempel.SOSIExport.cfg.xml");
+  fs::copy_file(DataPath("WaterSewer/Config/Default/SOSIExport.cfg.xml"), settings);
+  const auto asRead = Tables(settings);
   HostOptions options;
   options.batch = true;
-  options.output = sos.string();
+  options.output = dir_.File("ut.sos").string();
+  options.header = {{"Owner", "Eksempel"}};
   platform::ModalRunner::SetSession(platform::SessionKind::Batch);
-  InstallBatchAnswers(options);
+  InstallBatchAnswers(options, [](const std::string& line) { ADD_FAILURE() << line; });
 
   acrxDynamicLinker()->ClearCalls();
   ModuleLoader module;
@@ -38,40 +74,31 @@ TEST_F(ModuleInProcess, TwoExportsGiveTheSameFileWithOneComInitialisationEach) {
   EXPECT_EQ(acrxDynamicLinker()->Calls(), (std::vector<std::string>{"unlockApplication", "registerAppMDIAware"}));
 
   platform::ResetComCounts();
+  ShownWidgets shown;
   ASSERT_TRUE(module.Export(model.wstring().c_str(), L"Velg grøfter"));
   EXPECT_EQ(platform::CoInitializeCount(), 1);
   EXPECT_EQ(platform::CoUninitializeCount(), 1);
-  const std::string first = ReadBytes(sos);
+  for (const char* page : {"PipeTypesPage", "ConnectionTypesPage", "PipeMaterialsPage"}) {
+    EXPECT_FALSE(shown.names.contains(page)) << page << " was opened";
+  }
+  EXPECT_EQ(Tables(settings), asRead);
+  EXPECT_NE(ReadBytes(settings).find("<Owner>Eksempel</Owner>"), std::string::npos);
+
+  const std::string first = ReadBytes(*options.output);
   ASSERT_TRUE(module.Export(model.wstring().c_str(), nullptr));
   EXPECT_EQ(platform::CoInitializeCount(), 2);
-  EXPECT_EQ(platform::CoUninitializeCount(), 2);
-  EXPECT_EQ(ReadBytes(sos), first);
-
+  EXPECT_EQ(ReadBytes(*options.output), first);
   // Null pointers are empty texts: the model dialog opens and is cancelled.
   EXPECT_FALSE(module.Export(nullptr, nullptr));
-  EXPECT_EQ(platform::ModalTestHooks::History().back(), "ModelFileDialog");
   EXPECT_EQ(platform::CoInitializeCount(), 3);
   module.Unload();
   platform::ModalRunner::ClearBatchAnswers();
-}
-
-TEST_F(ModuleInProcess, EntryPointAnswersEveryMessageWithSuccess) {
-  void* handle = ::dlopen(SOSI_EXPORT_MODULE, RTLD_NOW | RTLD_LOCAL);
-  ASSERT_NE(handle, nullptr);
-  auto entry = reinterpret_cast<AppRetCode (*)(AcRxAppMsgCode, void*)>(::dlsym(handle, "acrxEntryPoint"));
-  ASSERT_NE(entry, nullptr);
-  for (int message : {1, 2, 3, 0, 42}) EXPECT_EQ(entry(static_cast<AcRxAppMsgCode>(message), nullptr), kRetOK);
-  auto version = reinterpret_cast<int (*)()>(::dlsym(handle, "acrxGetApiVersion"));
-  ASSERT_NE(version, nullptr);
-  EXPECT_EQ(version(), kLmWsSosiExportApiVersion);
-  ::dlclose(handle);
 }
 
 TEST(ModuleExports, OnlyTheEntryPointsAreVisible) {
   const ProgramResult r = RunProgram("/usr/bin/nm", {"-D", "--defined-only", SOSI_EXPORT_MODULE});
   ASSERT_EQ(r.exitCode, 0) << r.err;
   std::istringstream lines(r.out);
-  std::string line;
   std::vector<std::string> unexpected;
   for (std::string address, kind, symbol; lines >> address >> kind >> symbol;) {
     if (kind != "T" && kind != "W" && kind != "V" && kind != "D" && kind != "R") continue;

@@ -5,17 +5,6 @@
 #include "HostConsole.h"
 #include "WideText.h"
 
-const LwdDevice* LoadedNetwork::Device(int persistentId) const {
-  for (int i = 0; i < devices->numDevices(); ++i) {
-    if (devices->getDevice(i)->getPersistentID() == persistentId) return devices->getDevice(i);
-  }
-  return nullptr;
-}
-
-const LwdDeviceSegment* LoadedNetwork::Segment(int persistentId) const {
-  return dynamic_cast<const LwdDeviceSegment*>(Device(persistentId));
-}
-
 std::vector<int> LoadedNetwork::Ids(const LwdDeviceSet& set) {
   std::vector<int> ids;
   for (int i = 0; i < set.numDevices(); ++i) ids.push_back(set.getDevice(i)->getPersistentID());
@@ -29,10 +18,6 @@ std::vector<std::vector<int>> LoadedNetwork::RunIds(const PipeRuns& runs) {
     for (const LwdDeviceSegment* segment : run) ids.back().push_back(segment->getPersistentID());
   }
   return ids;
-}
-
-std::unique_ptr<LoadedNetwork> LoadNetwork(const testnet::Network& network) {
-  return LoadModelText(testnet::ToModelXml(network));
 }
 
 std::unique_ptr<LoadedNetwork> LoadModelText(const std::string& xml) {

@@ -1,17 +1,14 @@
-// The fast assembly and overview code against the reference on many seeded
-// random networks and on a generated town: same export device set order,
-// same section chains, same tags, same pipe runs.
+// The fast assembly and overview code against the reference on generated
+// towns: same export device set order, same section chains, same tags, same
+// pipe runs.
 #include <gtest/gtest.h>
 
 #include "LoadedNetwork.h"
 #include "NetworkGenerator.h"
-#include "RandomNetwork.h"
 #include "ReferenceModelAccess.h"
 #include "WideText.h"
 
 namespace {
-
-constexpr unsigned kCases = 600;
 
 std::vector<int> ChainIds(const SectionChainList& list) {
   // Flattened with markers so that both the sections and the chain borders compare.
@@ -71,38 +68,6 @@ void Compare(LoadedNetwork& net, const std::vector<int>& selectedIds, const std:
 
 }  // namespace
 
-TEST(ModelAccessDifferential, FastCodeMatchesTheRulesOnRandomNetworks) {
-  reference::Tally total;
-  int nonEmptyExports = 0;
-  for (unsigned seed = 1; seed <= kCases; ++seed) {
-    SCOPED_TRACE("seed " + std::to_string(seed));
-    const RandomCase random = MakeRandomCase(seed);
-    const auto net = LoadNetwork(random.network);
-    ASSERT_NE(net, nullptr);
-
-    std::vector<std::wstring> files;
-    for (std::size_t i = 0; i < random.overviewFiles.size(); ++i) {
-      const auto file = net->folder.Write("overview" + std::to_string(i) + ".csv", random.overviewFiles[i]);
-      files.push_back(platform::FromUtf8(file.string()));
-    }
-    Outcome fast, slow;
-    Compare(*net, random.selectedIds, files, total, fast, slow);
-    ExpectSame(fast, slow);
-    if (HasFailure()) return;
-    if (!fast.exportIds.empty()) ++nonEmptyExports;
-  }
-  // The networks reach every turn of the rules, or the comparison proves little.
-  EXPECT_GT(nonEmptyExports, 100);
-  EXPECT_GT(total.chainsJoined, 20);
-  EXPECT_GT(total.proximityTies, 20);
-  EXPECT_GT(total.proximityRejected, 20);
-  EXPECT_GT(total.runsExtendedInFront, 20);
-  EXPECT_GT(total.runsExtendedAtEnd, 20);
-  EXPECT_GT(total.runsRefused, 20);
-  EXPECT_GT(total.pipeTagsStartFirst, 20);
-  EXPECT_GT(total.pipeTagsEndFirst, 20);
-}
-
 TEST(ModelAccessDifferential, FastCodeMatchesTheRulesOnAGeneratedTown) {
   wsmodel::StringSink model, manholes, pipeLines;
   wsmodel::NetworkGenerator(1500, 11).Write(model, &manholes, &pipeLines);
@@ -125,6 +90,10 @@ TEST(ModelAccessDifferential, FastCodeMatchesTheRulesOnAGeneratedTown) {
   ExpectSame(fast, slow);
   EXPECT_GT(fast.exportIds.size(), 4000u);
   EXPECT_GT(fast.pipeTags.size(), 1000u);
+  // The town reaches these turns of the rules, or the comparison proves little.
   EXPECT_GT(tally.proximityRejected, 10);
+  EXPECT_GT(tally.runsExtendedAtEnd, 100);
   EXPECT_GT(tally.runsRefused, 100);
+  EXPECT_GT(tally.pipeTagsStartFirst, 100);
+  EXPECT_GT(tally.pipeTagsEndFirst, 100);
 }

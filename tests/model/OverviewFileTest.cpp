@@ -53,19 +53,6 @@ TEST(OverviewFile, FilesWithoutTagsOrWhoseFirstTaggedLineHasTwoTagsAreNotUsed) {
 }
 
 TEST(OverviewFile, AnsiAndUtf8TextAreBothRead) {
-  std::wstring text = L"left from a longer line before";
-  DecodeOverviewText("-S\xD8R;\x80", false, text);
-  EXPECT_EQ(text, L"-SØR;€");  // Windows-1252
-  DecodeOverviewText("-S\xC3\x98R", true, text);
-  EXPECT_EQ(text, L"-SØR");
-  DecodeOverviewText("-SK", true, text);
-  EXPECT_EQ(text, L"-SK");
-  EXPECT_TRUE(IsUtf8Text("-S\xC3\x98R"));
-  EXPECT_FALSE(IsUtf8Text("-S\xD8R"));
-  // Long ASCII runs are passed over in blocks; what follows them still counts.
-  EXPECT_FALSE(IsUtf8Text("+;P1;=;320;.;01;-;SK;01;+;P1;=;320;.;01;-;S\xD8R;01"));
-  EXPECT_FALSE(IsUtf8Text("+;P1;=;320;.;01;-;SK;01;+;P1;=;320;.;01;-;SK;0\xC3"));
-  EXPECT_TRUE(IsUtf8Text("+;P1;=;320;.;01;-;SK;01;+;P1;=;320;.;01;-;S\xC3\x98R;01"));
   TempDir dir;
   const auto ansi = Read(dir, "+;P1;=;320;.;01;-;S\xD8R;01\n");
   ASSERT_EQ(ansi.manholeTags.size(), 1u);

@@ -27,30 +27,28 @@ class ConfigDbAt {
   std::optional<std::string> previous_;
 };
 
-bool FlagWith(const std::string& value) {
-  TempDir dir;
-  dir.Write("Water_LmWsSOSIExport.ini", "[Defaults]\nUseTagCSVFile=" + value + "\n");
-  ConfigDbAt database(dir.File("Water_Db.mdb"));
-  return LmWsSosiExportUI().UseOverviewFiles();
-}
-
 }  // namespace
 
-TEST(OverviewSetting, TrueInAnyCaseSwitchesItOnAndOtherWordsLeaveItOff) {
-  EXPECT_TRUE(FlagWith("True"));
-  EXPECT_TRUE(FlagWith("true"));
-  EXPECT_TRUE(FlagWith("  TRUE "));
-  EXPECT_FALSE(FlagWith("yes"));
-  EXPECT_FALSE(FlagWith(""));
-}
-
-TEST(OverviewSetting, TheFileIsNamedAfterTheDatabaseUpToItsLastUnderscore) {
+// The file is named after the database up to its last underscore; True in
+// any case switches the flag on, other words leave it off.
+TEST(OverviewSetting, TheFileBesideTheDatabaseSaysTrue) {
   TempDir dir;
-  dir.Write("A_B_LmWsSOSIExport.ini", "[defaults]\nusetagcsvfile=True\n");
-  dir.Write("Db.mdb_LmWsSOSIExport.ini", "[Defaults]\nUseTagCSVFile=True\n");
-  const std::pair<const char*, bool> rows[] = {{"A_B_Config.db", true}, {"Db.mdb", true}, {"Missing_Config.db", false}};
-  for (const auto& [database, on] : rows) {
-    ConfigDbAt at(dir.File(database));
-    EXPECT_EQ(LmWsSosiExportUI().UseOverviewFiles(), on) << database;
+  const struct {
+    const char* database;
+    const char* ini;  // null: no file
+    const char* value;
+    bool on;
+  } rows[] = {
+      {"Water_Db.mdb", "Water_LmWsSOSIExport.ini", "True", true},
+      {"Water_Db.mdb", "Water_LmWsSOSIExport.ini", "  true ", true},
+      {"Water_Db.mdb", "Water_LmWsSOSIExport.ini", "yes", false},
+      {"A_B_Config.db", "A_B_LmWsSOSIExport.ini", "TRUE", true},
+      {"Db.mdb", "Db.mdb_LmWsSOSIExport.ini", "True", true},
+      {"Missing_Config.db", nullptr, nullptr, false},
+  };
+  for (const auto& row : rows) {
+    if (row.ini != nullptr) dir.Write(row.ini, std::string("[defaults]\nusetagcsvfile=") + row.value + "\n");
+    ConfigDbAt at(dir.File(row.database));
+    EXPECT_EQ(LmWsSosiExportUI().UseOverviewFiles(), row.on) << row.database << " " << (row.value ? row.value : "");
   }
 }

@@ -35,12 +35,3 @@ TEST(OverviewTags, TagsOfALineKeepTheirOrderAndSurroundingCellsDoNotMatter) {
   EXPECT_EQ(tags[2].shortName, L"-K1");
 }
 
-TEST(OverviewTags, TheScannerForgetsTheLineBefore) {
-  OverviewTagScanner scanner;
-  ASSERT_EQ(scanner.Scan(L"+;P1;=;1;.;2;-;SP;7;+;P1;=;1;.;2;-;SK;01").size(), 2u);
-  EXPECT_TRUE(scanner.Scan(L"+;P1").empty());
-  const auto tags = scanner.Scan(L";+;P9;=;9;.;9;-;K;9");
-  ASSERT_EQ(tags.size(), 1u);
-  EXPECT_EQ(tags[0].text, L"+P9=9.9-K9");
-  EXPECT_EQ(tags[0].shortName, L"-K9");
-}

@@ -11,14 +11,3 @@ TEST(HostConsole, CaptureSeesCommandLineAndAlerts) {
   EXPECT_EQ(capture.Alerts(), L"Can not open x\n\nAcces is denied");
   EXPECT_EQ(capture.AlertCount(), 1);
 }
-
-TEST(HostConsole, NestedCapturesRestoreTheOuterOne) {
-  platform::HostCapture outer;
-  {
-    platform::HostCapture inner;
-    acutPrintf(L"inner");
-    EXPECT_EQ(inner.CommandLine(), L"inner");
-  }
-  acutPrintf(L"outer");
-  EXPECT_EQ(outer.CommandLine(), L"outer");
-}

@@ -1,13 +1,9 @@
 #include "LmWsSosiMapper.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
-#include <memory>
 
-#include "CSosiExportException.h"
 #include "HostConsole.h"
 #include "SosiTestText.h"
 #include "TempDir.h"
@@ -36,35 +32,6 @@ struct MapperCall {
                             L"U: Under arbeid", L"1999", L"D: Drift", L"N: Nedlagt", L"11: Totalstasjon",
                             L"5: GPS");
   }
-};
-
-std::unique_ptr<CSosiExportException> CatchExport(MapperCall& call, const std::filesystem::path& path) {
-  try {
-    call.Run(path, 2);
-  } catch (CSosiExportException* e) {
-    return std::unique_ptr<CSosiExportException>(e);
-  }
-  return nullptr;
-}
-
-// Files larger than `bytes` cannot be written while it lives.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &previous_);
-    rlimit limit = previous_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &previous_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
-
- private:
-  rlimit previous_{};
-  void (*previousHandler_)(int) = nullptr;
 };
 
 }  // namespace
@@ -100,54 +67,3 @@ TEST(LmWsSosiMapper, HeaderValuesReachTheirElements) {
   }
 }
 
-TEST(LmWsSosiMapper, NullArgumentsWriteAnEmptyButReadableFile) {
-  TempDir dir;
-  const auto path = dir.File("empty.sos");
-  platform::HostCapture capture;
-  LmWsSosiMapper mapper;
-  EXPECT_TRUE(mapper.MapToSosi(platform::FromUtf8(path.string()).c_str(), nullptr, nullptr, {}, nullptr, nullptr,
-                               nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                               nullptr, L"22", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                               nullptr, nullptr, nullptr, nullptr, nullptr));
-  EXPECT_EQ(Readable(ReadBytes(path)), R"(.HODE
-..TEGNSETT ISO8859-10
-..TRANSPAR
-...KOORDSYS 22
-...ORIGO-NØ 0 0
-...ENHET 0.01
-..OMRÅDE
-...MIN-NØ 0 0
-...MAX-NØ 0 0
-..SOSI-VERSJON 4.0
-..SOSI-NIVÅ 2
-.SLUTT
-)");
-  EXPECT_NE(capture.CommandLine().find(L"written: 0 curves, 0 points"), std::wstring::npos);
-}
-
-TEST(LmWsSosiMapper, ThrowsWithTheFileNameWhenTheFolderDoesNotExistOrTheNameIsEmpty) {
-  TempDir dir;
-  for (const std::filesystem::path& path : {dir.Path() / "missing" / "out.sos", std::filesystem::path()}) {
-    MapperCall call;
-    const auto exception = CatchExport(call, path);
-    ASSERT_NE(exception, nullptr);
-    EXPECT_EQ(std::wstring(exception->getFileName()), platform::FromUtf8(path.string()));
-  }
-  EXPECT_FALSE(std::filesystem::exists(dir.Path() / "missing"));
-}
-
-TEST(LmWsSosiMapper, AnExistingFileIsIntactWhenWritingFails) {
-  TempDir dir;
-  const auto path = dir.Write("out.sos", "the earlier export\n");
-  MapperCall call;
-  platform::HostCapture capture;
-  {
-    const FileSizeLimit limit(512);
-    EXPECT_FALSE(call.Run(path, 2));
-  }
-  EXPECT_EQ(ReadBytes(path), "the earlier export\n");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
-  EXPECT_NE(capture.CommandLine().find(L"\nCould not write the SOSI file " + platform::FromUtf8(path.string())),
-            std::wstring::npos);
-  EXPECT_EQ(capture.CommandLine().find(L"written:"), std::wstring::npos);
-}

@@ -4,20 +4,6 @@
 
 #include <string>
 
-namespace {
-
-// A sink that refuses everything from the n-th write on.
-class FailingSink : public ByteSink {
- public:
-  explicit FailingSink(int goodWrites) : goodWrites_(goodWrites) {}
-  bool Write(std::string_view) override { return goodWrites_-- > 0; }
-
- private:
-  int goodWrites_;
-};
-
-}  // namespace
-
 TEST(SosiFileWriter, StreamsGroupsElementsAndCoordinateLinesWithCrLf) {
   MemorySink sink;
   SosiFileWriter writer(sink);
@@ -76,48 +62,3 @@ TEST(SosiFileWriter, ShortensValuesThatWouldMakeTooLongALine) {
   EXPECT_EQ(writer.ShortenedValues(), 2u);
 }
 
-TEST(SosiFileWriter, ReportsAFailingSink) {
-  FailingSink sink(1);
-  SosiFileWriter writer(sink);
-  writer.BeginHeader();
-  writer.Flush();
-  writer.Element(2, L"TRANSPAR");
-  EXPECT_FALSE(writer.Failed());
-  writer.End();
-  EXPECT_TRUE(writer.Failed());
-}
-
-TEST(SosiFileWriter, LinesReachTheSinkInBlocksWholeAndInOrder) {
-  MemorySink sink;
-  SosiFileWriter writer(sink);
-  std::string expected;
-  // A few megabytes: blocks handed on while lines are made, and a rest at the end.
-  for (long long line = 0; expected.size() < (3u << 20) + 100; ++line) {
-    writer.Coordinate(line, -line);
-    expected += std::to_string(line) + " " + std::to_string(-line) + "\r\n";
-    writer.Text(3, L"NAVN", L"Kum \"" + std::to_wstring(line) + L"\"");
-    expected += "...NAVN \"Kum \"\"" + std::to_string(line) + "\"\"\"\r\n";
-  }
-  EXPECT_LT(sink.Bytes().size(), expected.size());
-  EXPECT_GT(sink.Bytes().size(), 2u << 20);
-  writer.End();
-  EXPECT_TRUE(sink.Bytes() == expected + ".SLUTT\r\n");
-}
-
-TEST(SosiFileWriter, LinesFromALineHeadReadAsFromLevelAndName) {
-  MemorySink byName;
-  MemorySink byHead;
-  SosiFileWriter named(byName);
-  SosiFileWriter headed(byHead);
-  const std::wstring_view texts[] = {L"SP 160 PVC"};
-  named.Values(3, L"SKJØTEMETODE", L"", texts);
-  named.Tokens(2, L"KVALITET", L"20 2 2");
-  named.Element(2, L"EGS_LEDNING");
-  headed.Values(headed.LineHead(3, L"SKJØTEMETODE"), L"", texts);
-  headed.Tokens(headed.LineHead(2, L"KVALITET"), L"20 2 2");
-  headed.Element(headed.LineHead(2, L"EGS_LEDNING"));
-  named.Flush();
-  headed.Flush();
-  EXPECT_EQ(byHead.Bytes(), "...SKJ\xD8TEMETODE \"SP 160 PVC\"\r\n..KVALITET 20 2 2\r\n..EGS_LEDNING\r\n");
-  EXPECT_EQ(byHead.Bytes(), byName.Bytes());
-}

@@ -15,53 +15,6 @@ using XY = std::vector<std::pair<double, double>>;
 
 }  // namespace
 
-TEST(SosiObjectPlan, WithoutRunsEachSegmentIsACurveAndPointsWithoutPositionAreCounted) {
-  TestNetwork net;
-  const SosiObjectPlan plan(&net.devices, nullptr, nullptr);
-  ASSERT_EQ(plan.Curves().size(), 2u);
-  EXPECT_EQ(plan.Curves()[0].segments.front(), net.first);
-  EXPECT_EQ(plan.Curves()[1].segments.front(), net.second);
-  EXPECT_TRUE(plan.Curves()[0].heights);
-  ASSERT_EQ(plan.Points().size(), 4u);
-  EXPECT_EQ(plan.PointsWithoutPosition(), 1);
-  EXPECT_TRUE(plan.Points()[0].heights);
-  EXPECT_FALSE(plan.Points()[3].heights);  // the hydrant
-  // The extent holds every written coordinate in whole metres.
-  EXPECT_EQ(plan.Extent().MinNorth(), 7034123);
-  EXPECT_EQ(plan.Extent().MinEast(), 569012);
-  EXPECT_EQ(plan.Extent().MaxNorth(), 7034150);
-  EXPECT_EQ(plan.Extent().MaxEast(), 569080);
-  EXPECT_TRUE(plan.AnyHeights());
-  EXPECT_TRUE(SosiObjectPlan(nullptr, nullptr, nullptr).Extent().Empty());
-}
-
-TEST(SosiObjectPlan, ARunIsOneCurveWithTheSharedVertexOnce) {
-  TestNetwork net;
-  const PipeRuns runs{{net.first, net.second}};
-  const SosiObjectPlan plan(&net.devices, &runs, nullptr);
-  ASSERT_EQ(plan.Curves().size(), 1u);
-  EXPECT_EQ(Vertices(plan.Curves()[0]),
-            (XY{{569012.34, 7034123.45}, {569052.10, 7034131.00}, {569080.00, 7034150.00}}));
-  EXPECT_EQ(plan.Curves()[0].tag, nullptr);
-}
-
-TEST(SosiObjectPlan, RunsTaggedFalseAreWrittenBackwards) {
-  TestNetwork net;
-  const PipeRuns runs{{net.first, net.second}};
-  const PipeTags backwards{{301, {L"+P1=320.01-SP01", false}}};
-  const SosiObjectPlan reversed(&net.devices, &runs, &backwards);
-  ASSERT_EQ(reversed.Curves().size(), 1u);
-  EXPECT_TRUE(reversed.Curves()[0].reversed);
-  EXPECT_EQ(*reversed.Curves()[0].tag, L"+P1=320.01-SP01");
-  EXPECT_EQ(Vertices(reversed.Curves()[0]),
-            (XY{{569080.00, 7034150.00}, {569052.10, 7034131.00}, {569012.34, 7034123.45}}));
-
-  const PipeTags forwards{{301, {L"+P1=320.01-SP01", true}}};
-  const SosiObjectPlan plan(&net.devices, &runs, &forwards);
-  EXPECT_FALSE(plan.Curves()[0].reversed);
-  EXPECT_EQ(Vertices(plan.Curves()[0]).front(), (std::pair{569012.34, 7034123.45}));
-}
-
 TEST(SosiObjectPlan, AJointWithDifferentHeightsKeepsBothVertices) {
   TestNetwork net;
   auto* drop =

@@ -34,15 +34,18 @@ TEST_F(WindowSession, WritesWhatTheBatchSessionWrites) {
   auto program = std::async(std::launch::async, [&] { return RunProgram(SOSI_EXPORT_PROGRAM, {model.string()}, env, kTimeout); });
   ScreenUser user("/usr/bin/xdotool", display, std::chrono::steady_clock::now() + std::chrono::seconds(kTimeout));
   // Return confirms the trench path dialog. The sheet opens with the keyboard
-  // in "SOSI fil"; the page stores the typed name when it is left, and only a
-  // stored name enables OK, at the sheet's next idle moment.
+  // in "SOSI fil"; the browse button "..." beside it stores the typed name and
+  // offers it in the save dialog, and only a stored name enables OK, at the
+  // sheet's next idle moment.
   const std::string trace = user.WaitForWindow("Velg grøfteløp");
   ASSERT_TRUE(!trace.empty() && user.Focus(trace) && user.Do({"key", "Return"})) << user.Error();
   const std::string sheet = user.WaitForWindow("SOSI Eksport");
   ASSERT_TRUE(!sheet.empty() && user.Focus(sheet)) << user.Error();
   ASSERT_TRUE(user.Do({"key", "ctrl+a", "type", sos.string()})) << user.Error();
-  ASSERT_TRUE(user.Do({"key", "ctrl+Tab", "ctrl+shift+Tab"})) << user.Error();
-  ASSERT_TRUE(user.PressUntilGone("SOSI Eksport", "Return")) << user.Error();
+  ASSERT_TRUE(user.Do({"key", "Tab", "space"})) << user.Error();
+  const std::string save = user.WaitForWindow("SOSI file");
+  ASSERT_TRUE(!save.empty() && user.Focus(save) && user.PressUntilGone("SOSI file", "Return")) << user.Error();
+  ASSERT_TRUE(user.Focus(sheet) && user.PressUntilGone("SOSI Eksport", "Return")) << user.Error();
 
   const ProgramResult window = program.get();
   EXPECT_EQ(window.exitCode, 0) << window.out << window.err;
