@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "LwdModelInfo.h"
 #include "LwdWSDeviceBase.h"
 #include "WSTypes.h"
 
@@ -23,18 +24,21 @@ class LwdDevice : public LwdWSDevicePersistent {
   // Empty for devices that are not pipes or segments.
   const std::wstring& getMaterial() const { return *material_; }
   const std::wstring& getShortMaterial() const { return *shortMaterial_; }
+  // The record of the model the device belongs to.
+  const LwdModelInfo& getModelInfo() const { return *model_; }
 
  protected:
   friend class WsModelStore;
   // The texts must outlive the device: they belong to the model's store.
   LwdDevice(WsClassId classId, int persistentId, const std::wstring* name, const std::wstring* type,
-            const std::wstring* material, const std::wstring* shortMaterial)
+            const std::wstring* material, const std::wstring* shortMaterial, const LwdModelInfo* model)
       : LwdWSDevicePersistent(persistentId),
         classId_(classId),
         name_(name),
         type_(type),
         material_(material),
-        shortMaterial_(shortMaterial) {}
+        shortMaterial_(shortMaterial),
+        model_(model) {}
 
  private:
   WsClassId classId_;
@@ -42,4 +46,5 @@ class LwdDevice : public LwdWSDevicePersistent {
   const std::wstring* type_;
   const std::wstring* material_;
   const std::wstring* shortMaterial_;
+  const LwdModelInfo* model_;
 };

@@ -8,7 +8,7 @@ void LwdWSDeviceBase::operator delete(void* memory) noexcept { ::operator delete
 
 LwdDeviceSegment::LwdDeviceSegment(int persistentId, const LwdPipe* pipe, WSCurve curve)
     : LwdDevice(kClassDeviceSegment, persistentId, &pipe->getName(), &pipe->getType(), &pipe->getMaterial(),
-                &pipe->getShortMaterial()),
+                &pipe->getShortMaterial(), &pipe->getModelInfo()),
       pipe_(pipe),
       curve_(std::move(curve)) {}
 

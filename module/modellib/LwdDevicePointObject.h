@@ -18,8 +18,8 @@ class LwdDevicePointObject : public LwdDevice {
  private:
   friend class WsModelStore;
   LwdDevicePointObject(WsClassId classId, int persistentId, const std::wstring* name, const std::wstring* type,
-                       const std::wstring* empty)
-      : LwdDevice(classId, persistentId, name, type, empty, empty) {}
+                       const std::wstring* empty, const LwdModelInfo* model)
+      : LwdDevice(classId, persistentId, name, type, empty, empty, model) {}
 
   GmiSinglePoint point_;
   bool hasPoint_ = false;

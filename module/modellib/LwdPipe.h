@@ -21,8 +21,8 @@ class LwdPipe : public LwdDevice {
  private:
   friend class WsModelStore;
   LwdPipe(int persistentId, const std::wstring* name, const std::wstring* type, const std::wstring* material,
-          const std::wstring* shortMaterial)
-      : LwdDevice(kClassPipe, persistentId, name, type, material, shortMaterial) {}
+          const std::wstring* shortMaterial, const LwdModelInfo* model)
+      : LwdDevice(kClassPipe, persistentId, name, type, material, shortMaterial, model) {}
 
   std::vector<const LwdDeviceSegment*> segments_;
   int dimension_ = 0;

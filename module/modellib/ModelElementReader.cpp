@@ -121,9 +121,10 @@ class ModelElementReader::Reader {
   Reader(XMLRead_IDTable& ids, const SourceLines& lines)
       : store_(std::make_shared<WsModelStore>()), ids_(ids), lines_(lines) {}
 
-  void Begin(const pugi::xml_node& root, std::ptrdiff_t base) {
+  void Begin(const pugi::xml_node& root, std::ptrdiff_t base, const std::wstring& defaultNamespace) {
     base_ = base;
     CheckDocumentElement(root);
+    ReadModelInfo(root, defaultNamespace);
   }
 
   void Define(const pugi::xml_node& parent, std::ptrdiff_t base) {
@@ -183,6 +184,74 @@ class ModelElementReader::Reader {
     if (Trimmed(version.value()) != "1") {
       Fail(root, std::string("version \"") + version.value() + "\" is not supported, only version 1");
     }
+  }
+
+  // The optional attributes of WsModel about the model as a whole.
+  void ReadModelInfo(const pugi::xml_node& root, const std::wstring& defaultNamespace) {
+    LwdModelInfo& info = store_->ModelInfo();
+    const std::string_view nameSpace = Trimmed(root.attribute("namespace").value());
+    info.nameSpace = nameSpace.empty() ? defaultNamespace : platform::FromUtf8(std::string(nameSpace));
+    if (const pugi::xml_attribute system = root.attribute("heightSystem")) {
+      info.heightSystem = HeightSystem(root, Trimmed(system.value()));
+    }
+    if (const pugi::xml_attribute meaning = root.attribute("pointHeights")) {
+      info.pointHeights = HeightMeaning(root, meaning, false);
+    }
+    if (const pugi::xml_attribute meaning = root.attribute("pipeHeights")) {
+      info.pipeHeights = HeightMeaning(root, meaning, true);
+    }
+    if (const pugi::xml_attribute captured = root.attribute("captured")) {
+      info.captureDate = CaptureDate(root, Trimmed(captured.value()));
+    }
+  }
+
+  std::wstring HeightSystem(const pugi::xml_node& root, std::string_view text) const {
+    static constexpr std::pair<std::string_view, const wchar_t*> kSystems[] = {
+        {"NN2000", L"NN2000"}, {"NN54", L"NN54"},   {"NN1954", L"NN54"},  {"NNN57", L"NNN57"},
+        {"NKG89", L"NKG89"},   {"LOKAL", L"LOKAL"}, {"ELLIP", L"ELLIP"}};
+    for (const auto& [name, system] : kSystems) {
+      if (text == name) return system;
+    }
+    Fail(root, "heightSystem \"" + std::string(text) +
+                   "\" is not one of NN2000, NN54, NN1954, NNN57, NKG89, LOKAL, ELLIP");
+  }
+
+  LwdModelInfo::HeightMeaning HeightMeaning(const pugi::xml_node& root, const pugi::xml_attribute& attribute,
+                                            bool pipes) const {
+    using Meaning = LwdModelInfo::HeightMeaning;
+    const std::string_view text = Trimmed(attribute.value());
+    if (text == "ground") return Meaning::Ground;
+    if (text == "invert") return Meaning::Invert;
+    if (text == "top") return Meaning::Top;
+    if (text == "unknown") return Meaning::Unknown;
+    if (pipes && text == "theme") return Meaning::ByTheme;
+    Fail(root, std::string(attribute.name()) + " \"" + std::string(text) + "\" is not one of " +
+                   (pipes ? "invert, top, theme, unknown" : "ground, invert, top, unknown"));
+  }
+
+  // "2024-01-15" gives "20240115".
+  std::wstring CaptureDate(const pugi::xml_node& root, std::string_view text) const {
+    const auto digits = [&](std::size_t at, std::size_t count) {
+      int value = 0;
+      for (std::size_t i = at; i < at + count; ++i) {
+        if (text[i] < '0' || text[i] > '9') return -1;
+        value = value * 10 + (text[i] - '0');
+      }
+      return value;
+    };
+    if (text.size() == 10 && text[4] == '-' && text[7] == '-') {
+      const int year = digits(0, 4);
+      const int month = digits(5, 2);
+      const int day = digits(8, 2);
+      if (year >= 1000 && month >= 1 && month <= 12 && day >= 1 && day <= 31) {
+        std::wstring date;
+        for (char c : text) {
+          if (c != '-') date.push_back(static_cast<wchar_t>(c));
+        }
+        return date;
+      }
+    }
+    Fail(root, "captured \"" + std::string(text) + "\" is not a date of the form 2024-01-15");
   }
 
   void Define(const pugi::xml_node& node) {
@@ -519,8 +588,9 @@ ModelElementReader::ModelElementReader(XMLRead_IDTable& ids, const SourceLines& 
 
 ModelElementReader::~ModelElementReader() = default;
 
-void ModelElementReader::Begin(const pugi::xml_node& documentElement, std::ptrdiff_t base) {
-  reader_->Begin(documentElement, base);
+void ModelElementReader::Begin(const pugi::xml_node& documentElement, std::ptrdiff_t base,
+                               const std::wstring& defaultNamespace) {
+  reader_->Begin(documentElement, base, defaultNamespace);
 }
 
 void ModelElementReader::Define(const pugi::xml_node& parent, std::ptrdiff_t base) { reader_->Define(parent, base); }

@@ -38,7 +38,8 @@ class ModelElementReader {
   ModelElementReader(const ModelElementReader&) = delete;
   ModelElementReader& operator=(const ModelElementReader&) = delete;
 
-  void Begin(const pugi::xml_node& documentElement, std::ptrdiff_t base);
+  // `defaultNamespace` stands for the namespace the document element does not give.
+  void Begin(const pugi::xml_node& documentElement, std::ptrdiff_t base, const std::wstring& defaultNamespace);
   void Define(const pugi::xml_node& parent, std::ptrdiff_t base);
   std::unique_ptr<GmiGeodataSet> Finish();
 

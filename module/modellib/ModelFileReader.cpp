@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string_view>
 
 #include <pugixml.hpp>
@@ -11,6 +12,7 @@
 #include "GmiGeodataSet.h"
 #include "ModelElementReader.h"
 #include "SourceLines.h"
+#include "WideText.h"
 #include "XmlBlank.h"
 
 namespace {
@@ -141,7 +143,8 @@ constexpr unsigned kPieceOptions = pugi::parse_default | pugi::parse_fragment;
 
 class FileReader {
  public:
-  explicit FileReader(XMLRead_IDTable& ids) : elements_(ids, lines_) {}
+  FileReader(XMLRead_IDTable& ids, std::wstring defaultNamespace)
+      : elements_(ids, lines_), defaultNamespace_(std::move(defaultNamespace)) {}
 
   ModelFileContents Read(const std::string& path) {
     ModelFileContents contents;
@@ -222,7 +225,7 @@ class FileReader {
   void Begin(const pugi::xml_node& root, std::ptrdiff_t base, ModelFileContents& contents) {
     contents.documentElement = root.name();
     contents.documentElementLine = lines_.LineOf(static_cast<std::size_t>(base + root.offset_debug()));
-    elements_.Begin(root, base);
+    elements_.Begin(root, base, defaultNamespace_);
   }
 
   // The children in pieces, and the end tag of the document element: where it ends.
@@ -281,10 +284,13 @@ class FileReader {
   std::size_t size_ = 0;
   SourceLines lines_;
   ModelElementReader elements_;
+  std::wstring defaultNamespace_;
 };
 
 }  // namespace
 
 ModelFileContents ReadModelFile(const std::string& utf8Path, XMLRead_IDTable& ids) {
-  return FileReader(ids).Read(utf8Path);
+  // A model that names no namespace is known by its file name.
+  const std::wstring stem = platform::FromUtf8(std::filesystem::path(utf8Path).stem().string());
+  return FileReader(ids, L"urn:ws-model:" + stem).Read(utf8Path);
 }

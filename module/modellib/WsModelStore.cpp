@@ -15,7 +15,7 @@ LwdPipe* WsModelStore::AddPipe(int id, std::wstring_view name, std::wstring_view
 
 LwdPipe* WsModelStore::AddPipe(int id, const std::wstring* name, const std::wstring* type,
                                const std::wstring* material, const std::wstring* shortMaterial) {
-  LwdPipe* pipe = &pipes_.emplace_back(LwdPipe(id, name, type, material, shortMaterial));
+  LwdPipe* pipe = &pipes_.emplace_back(LwdPipe(id, name, type, material, shortMaterial, &info_));
   devices_.push_back(pipe);
   return pipe;
 }
@@ -48,7 +48,7 @@ LwdDevicePointObject* WsModelStore::AddPointObject(WsClassId classId, int id, st
 LwdDevicePointObject* WsModelStore::AddPointObject(WsClassId classId, int id, const std::wstring* name,
                                                    const std::wstring* type, const GmiPosition* position) {
   LwdDevicePointObject* pointObject =
-      &pointObjects_.emplace_back(LwdDevicePointObject(classId, id, name, type, empty_));
+      &pointObjects_.emplace_back(LwdDevicePointObject(classId, id, name, type, empty_, &info_));
   if (position != nullptr) {
     pointObject->point_ = GmiSinglePoint(*position);
     pointObject->hasPoint_ = true;
@@ -58,7 +58,7 @@ LwdDevicePointObject* WsModelStore::AddPointObject(WsClassId classId, int id, co
 }
 
 LwdDevice* WsModelStore::AddDevice(WsClassId classId, int id, std::wstring_view name, std::wstring_view type) {
-  LwdDevice* device = &otherDevices_.emplace_back(LwdDevice(classId, id, Text(name), Text(type), empty_, empty_));
+  LwdDevice* device = &otherDevices_.emplace_back(LwdDevice(classId, id, Text(name), Text(type), empty_, empty_, &info_));
   devices_.push_back(device);
   return device;
 }

@@ -37,6 +37,9 @@ class WsModelStore {
   WsModelStore(const WsModelStore&) = delete;
   WsModelStore& operator=(const WsModelStore&) = delete;
 
+  // What the model says about itself; every device of the store points at it.
+  LwdModelInfo& ModelInfo() { return info_; }
+
   // The one shared copy of `text`.
   const std::wstring* Text(std::wstring_view text);
   // A copy of `text` for one object alone, for texts that are nearly all
@@ -85,6 +88,7 @@ class WsModelStore {
   int NodeLinkCount(const LwdDevicePointObject* pointObject) const { return pointObject->nodeLinks_; }
 
  private:
+  LwdModelInfo info_;
   TextPool texts_;
   std::deque<std::wstring> ownTexts_;
   const std::wstring* empty_;

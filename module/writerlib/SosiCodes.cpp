@@ -45,7 +45,24 @@ std::wstring Upper(std::wstring_view text) {
   return upper;
 }
 
+template <std::size_t N>
+std::wstring_view Lookup(const std::pair<std::wstring_view, std::wstring_view> (&table)[N], std::wstring_view text) {
+  const std::wstring key = MatchKey(text);
+  for (const auto& [name, token] : table) {
+    if (key == name) return token;
+  }
+  return {};
+}
+
 }  // namespace
+
+std::wstring MatchKey(std::wstring_view text) {
+  std::wstring key;
+  for (wchar_t c : text) {
+    if (c != L' ' && c != L'-' && c != L'.' && c != L'\t') key.push_back(UpperLatin1(c));
+  }
+  return key;
+}
 
 std::wstring CodeOf(std::wstring_view entry) {
   const auto separator = entry.find(L": ");
@@ -63,13 +80,38 @@ std::optional<int> LeadingNumber(std::wstring_view text) {
   return static_cast<int>(value);
 }
 
-std::wstring VerticalDatumIn(std::wstring_view text) {
-  const std::wstring upper = Upper(text);
-  for (const wchar_t* datum : {L"NN2000", L"NN1954"}) {
-    if (upper.find(datum) != std::wstring::npos) return datum;
+std::wstring DatumToken(std::wstring_view text) {
+  static constexpr std::pair<std::wstring_view, std::wstring_view> kDatums[] = {
+      {L"EUREF89", L"EUREF89"}, {L"ETRS89", L"EUREF89"}, {L"NGO48", L"NGO48"}, {L"NGO1948", L"NGO48"},
+      {L"ED50", L"ED50"},       {L"ED1950", L"ED50"},    {L"WGS84", L"WGS84"}, {L"WGS1984", L"WGS84"}};
+  return std::wstring(Lookup(kDatums, text));
+}
+
+std::wstring ProjectionToken(std::wstring_view text) {
+  static constexpr std::pair<std::wstring_view, std::wstring_view> kProjections[] = {
+      {L"UTM", L"UTM"}, {L"NGO", L"NGO"}, {L"GEO", L"GEO"}};
+  return std::wstring(Lookup(kProjections, text));
+}
+
+std::wstring VerticalDatumToken(std::wstring_view text) {
+  static constexpr std::pair<std::wstring_view, std::wstring_view> kHeightSystems[] = {
+      {L"NN2000", L"NN2000"}, {L"NN54", L"NN54"},   {L"NN1954", L"NN54"},
+      {L"NNN57", L"NNN57"},   {L"NKG89", L"NKG89"}, {L"LOKAL", L"LOKAL"}, {L"ELLIP", L"ELLIP"}};
+  return std::wstring(Lookup(kHeightSystems, text));
+}
+
+std::wstring OwnerCode(std::wstring_view text) {
+  static constexpr std::wstring_view kOwners[] = {L"K",  L"I",  L"P",  L"P1", L"F",  L"S",
+                                                  L"S1", L"S2", L"S3", L"K1", L"K2", L"AN"};
+  const std::wstring upper = Upper(Trim(text));
+  for (std::wstring_view code : kOwners) {
+    if (upper == code) return upper;
   }
-  if (upper.find(L"NN54") != std::wstring::npos) return L"NN1954";
   return {};
+}
+
+bool IsNetworkType(std::wstring_view code) {
+  return code == L"H" || code == L"O" || code == L"F" || code == L"S" || code == L"S6";
 }
 
 bool IsQualityTokens(std::wstring_view text) {

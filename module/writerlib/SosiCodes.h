@@ -11,6 +11,10 @@
 
 namespace sosi_codes {
 
+// A text as the code tables compare it: upper case (ASCII and Latin-1 letters),
+// without blanks, hyphens and full stops.
+std::wstring MatchKey(std::wstring_view text);
+
 // The code of a code list entry: "P: Prosjektert" gives "P". An entry
 // without ": " is taken whole. Blanks around the code are dropped.
 std::wstring CodeOf(std::wstring_view entry);
@@ -19,9 +23,25 @@ std::wstring CodeOf(std::wstring_view entry);
 // gives 22. None when it does not start with a digit.
 std::optional<int> LeadingNumber(std::wstring_view text);
 
-// The vertical datum that a text names ("NN2000", "NN1954", "NN54"; letter
-// case ignored), or empty.
-std::wstring VerticalDatumIn(std::wstring_view text);
+// The ...KOORDSYS datum token that a header text names, ignoring case, blanks
+// and hyphens: "Euref 89", "EUREF89" and "ETRS89" give "EUREF89"; NGO 1948,
+// ED 50 and WGS 84 give "NGO48", "ED50", "WGS84". Empty for any other text.
+std::wstring DatumToken(std::wstring_view text);
+
+// The ...KOORDSYS projection token a text names: "UTM", "NGO" or "GEO"
+// (letter case and blanks ignored); empty for any other text.
+std::wstring ProjectionToken(std::wstring_view text);
+
+// The ...VERT-DATUM token of a height system: "NN2000", "NN54" (also for
+// "NN1954"), "NNN57", "NKG89", "LOKAL" or "ELLIP"; empty for any other text.
+std::wstring VerticalDatumToken(std::wstring_view text);
+
+// The Gemini owner code a text is (K, I, P, P1, F, S, S1-S3, K1, K2, AN;
+// letter case ignored), in upper case; empty when it is none of them.
+std::wstring OwnerCode(std::wstring_view text);
+
+// True for the network types a pipe can belong to: H, O, F, S, S6.
+bool IsNetworkType(std::wstring_view code);
 
 // True when every blank-separated token is a whole number or "*", as the
 // one-line ..KVALITET form needs.

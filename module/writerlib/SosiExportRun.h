@@ -5,12 +5,16 @@
 // command line what was written and what was not as asked.
 
 #include <map>
+#include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "ByteSink.h"
 #include "FeatureLookup.h"
 #include "FeatureTable.h"
+#include "LwdModelInfo.h"
+#include "ObjectIdentity.h"
 #include "SosiHeader.h"
 #include "SosiLayout.h"
 #include "SosiObjectPlan.h"
@@ -79,10 +83,13 @@ class SosiExportRun {
     std::map<const CWsFeature*, std::wstring> pointTypeNames;
   };
 
-  SosiHeader MakeHeader(const SosiObjectPlan& plan) const;
+  SosiHeader MakeHeader(const SosiObjectPlan& plan);
   void WriteCurve(SosiFileWriter& writer, const SosiCurvePlan& curve);
   void WritePoint(SosiFileWriter& writer, const SosiPointPlan& point);
-  std::wstring PointQuality(bool heights) const;
+  // The model object an identifier is made from: a run's tag, or its first segment.
+  std::string CurveIdentityName(const SosiCurvePlan& curve);
+  std::wstring_view MaterialCode(const LwdPipe& pipe);
+  std::wstring ObjectQuality(bool heights) const;
   void Note(std::wstring line) { notes_.push_back(std::move(line)); }
 
   const SosiLayout& layout_;
@@ -91,16 +98,26 @@ class SosiExportRun {
   SosiHeaderTexts texts_;
   // Codes and tokens taken from the header texts once.
   int coordinateSystem_ = 0;
+  std::wstring datum_;
+  std::wstring projection_;
   std::wstring quality_;
   std::wstring status_;
   std::wstring curveStatus_;
   std::wstring pointStatus_;
   std::wstring networkLevel_;
+  std::wstring objectOwner_;
   std::wstring qualityXY_;
   std::wstring qualityZ_;
-  std::wstring pointQuality_[2];  // without and with heights
+  std::wstring objectQuality_[2];  // without and with heights
 
   ObjectLookups lookups_;
+  // The model's record and identifiers, known once the plan is.
+  LwdModelInfo model_;
+  std::optional<ObjectIdentity> identity_;
+  std::unordered_set<std::string> curveIdentityNames_;
+  // Material codes by the model's text, and the texts no table gives a code for.
+  std::map<const std::wstring*, std::wstring_view> materialCodes_;
+  std::map<std::wstring, long> uncodedMaterials_;
 
   // The line starts of the objects' elements, made when writing begins.
   std::vector<std::string> curveHeads_;

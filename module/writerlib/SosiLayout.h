@@ -1,7 +1,6 @@
 #pragma once
 // What each shipped file format variant writes: the element names and their
-// nesting for the header's extra values, for a pipe (.KURVE) and for a point
-// object (.PUNKT). The mapper fills one SosiValues per object; the layout
+// nesting for a pipe (.KURVE) and for a point object (.PUNKT). The mapper fills one SosiValues per object; the layout
 // decides which element carries which value. docs/sosi-output.md shows the
 // three layouts.
 
@@ -18,6 +17,9 @@ enum class SosiField {
   ObjectType,
   Quality,
   Id,
+  LocalId,
+  Namespace,
+  Guid,
   FromId,
   ToId,
   Name,
@@ -35,10 +37,12 @@ enum class SosiField {
   Owner,
   Year,
   Tag,
+  HeightReference,
+  CaptureDate,
   Count
 };
 
-// The values of one object (or of the header), by field; empty means absent.
+// The values of one object, by field; empty means absent.
 // They view texts the caller keeps until the values are written, so that
 // filling them for each of a city's objects copies nothing.
 class SosiValues {
@@ -65,7 +69,8 @@ struct SosiLayout {
   // The variant whose dialog maps methods, supplies, materials and product
   // standards and sets the pipe and point status of their own.
   bool fullMapping;
-  std::span<const SosiElement> header;
+  // The variant whose objects carry the owner as a code (K, P ...), not as text.
+  bool ownerCodes;
   std::span<const SosiElement> curve;
   std::span<const SosiElement> point;
 };

@@ -79,6 +79,7 @@ void SosiObjectPlan::AddSegment(const LwdDeviceSegment* const& segment) {
 }
 
 void SosiObjectPlan::AddCurve(SosiCurvePlan curve) {
+  if (modelInfo_ == nullptr) modelInfo_ = &curve.segments.front()->getModelInfo();
   long count = 0;
   long withHeight = 0;
   ForEachVertex(curve, [&](const WSVertex& vertex) {
@@ -99,7 +100,10 @@ void SosiObjectPlan::AddCurve(SosiCurvePlan curve) {
 
 void SosiObjectPlan::AddPoint(const LwdDevicePointObject* pointObject) {
   const GmiSinglePoint* point = pointObject->getRelPoint();
+  if (modelInfo_ == nullptr) modelInfo_ = &pointObject->getModelInfo();
   if (point == nullptr) {
+    constexpr std::size_t kNamed = 5;
+    if (firstPointsWithoutPosition_.size() < kNamed) firstPointsWithoutPosition_.push_back(pointObject);
     ++pointsWithoutPosition_;
     return;
   }

@@ -46,8 +46,15 @@ class SosiObjectPlan {
   const SosiExtent& Extent() const { return extent_; }
   bool AnyHeights() const { return anyHeights_; }
 
-  // What cannot be written, for the report.
+  // The record of the model the objects belong to; null without objects.
+  const LwdModelInfo* ModelInfo() const { return modelInfo_; }
+
+  // What cannot be written, for the report: point objects without a position
+  // (the first few of them by name) ...
   long PointsWithoutPosition() const { return pointsWithoutPosition_; }
+  const std::vector<const LwdDevicePointObject*>& FirstPointsWithoutPosition() const {
+    return firstPointsWithoutPosition_;
+  }
   long CurvesWithoutGeometry() const { return curvesWithoutGeometry_; }
   long CurvesWithPartialHeights() const { return curvesWithPartialHeights_; }
 
@@ -67,7 +74,9 @@ class SosiObjectPlan {
   std::vector<const LwdDeviceSegment*> singles_;  // stable storage for one-segment curves
   SosiExtent extent_;
   bool anyHeights_ = false;
+  const LwdModelInfo* modelInfo_ = nullptr;
   long pointsWithoutPosition_ = 0;
+  std::vector<const LwdDevicePointObject*> firstPointsWithoutPosition_;
   long curvesWithoutGeometry_ = 0;
   long curvesWithPartialHeights_ = 0;
 };

@@ -28,7 +28,7 @@ struct MapperCall {
                             &tables.pipeUsage, &tables.pipeMethod, &tables.pipeSupply, &tables.materials,
                             &tables.standards, &tables.connectionTypes, &tables.connectionUsage,
                             &tables.connectionMethod, &pointTags, &pipeTags, &runs, L"25: EUREF89 UTM35", L"EUREF89",
-                            L"UTM", L"96 5 0", L"Eier AS", L"Produsent AS", L"Kart 7", L"O: Overføringsnett",
+                            L"UTM", L"96 5 0", L"k", L"Produsent AS", L"Kart 7", L"O: Overføringsnett",
                             L"U: Under arbeid", L"1999", L"D: Drift", L"N: Nedlagt", L"11: Totalstasjon",
                             L"5: GPS");
   }
@@ -59,10 +59,10 @@ TEST(LmWsSosiMapper, HeaderValuesReachTheirElements) {
   ASSERT_TRUE(call.Run(dir.File("out.sos"), 2));
   const std::string text = Readable(ReadBytes(dir.File("out.sos")));
   for (const char* expected :
-       {"...KOORDSYS 25 EUREF89 UTM\n", "...PRODUKTSPEK \"Kart 7\"\n", "..EIER \"Eier AS\"\n",
-        "..PRODUSENT \"Produsent AS\"\n", "..KVALITET 96 5 0\n", "..NETTYPE O\n..STATUS U\n..ANLEGGSÅR 1999\n",
-        "...STATUS D\n...EIER \"Eier AS\"\n...ANLEGGSÅR 1999\n", "..KVALITET 11 * * 5 *\n",
-        "...STATUS N\n", "...LINJEIDANL +P1=320.01-SP01\n", "...PUNKTIDANL +P1=320.01-SK02\n"}) {
+       {"...KOORDSYS 25 EUREF89 UTM\n", "...PRODUKTSPEK \"Kart 7\"\n", "..EIER k\n",
+        "..PRODUSENT \"Produsent AS\"\n", "..KVALITET 96 5 0\n.KURVE 1:\n",
+        "...NETTYPE H\n...STATUS D\n...EIER K\n...ANLEGGSÅR 1999\n", "..KVALITET 11 5 0 5 *\n",
+        "...STATUS N\n...EIER K\n", "...LINJEIDANL +P1=320.01-SP01\n", "...PUNKTIDANL +P1=320.01-SK02\n"}) {
     EXPECT_NE(text.find(expected), std::string::npos) << expected;
   }
 }

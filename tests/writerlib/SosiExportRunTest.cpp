@@ -43,6 +43,10 @@ struct SmallExport {
   std::map<int, std::wstring> pointTags{{101, L"+P1=320.01-SK01"}};
 
   SmallExport() {
+    LwdModelInfo& model = net.store->ModelInfo();
+    model.nameSpace = L"https://va.vaga.kommune.no/ledningsnett";
+    model.heightSystem = L"NN2000";
+    model.captureDate = L"20241015";
     for (const LwdDevice* device : std::vector<const LwdDevice*>{net.first, net.second, net.sk01, net.hydrant}) {
       devices.addDevice(device);
     }
@@ -73,14 +77,15 @@ std::string Export(const LwdDeviceSet& devices, int fileFormat, const SosiHeader
 const std::string kHeaderStart = R"(.HODE
 ..TEGNSETT ISO8859-10
 ..TRANSPAR
-...KOORDSYS 22 "Euref 89" UTM
+...KOORDSYS 22 EUREF89 UTM
 ...ORIGO-NØ 0 0
 ...ENHET 0.01
 ...ENHET-H 0.01
+...VERT-DATUM NN2000
 ..OMRÅDE
 ...MIN-NØ 7034123 569012
 ...MAX-NØ 7034150 569080
-..SOSI-VERSJON 4.0
+..SOSI-VERSJON 4.5
 ..SOSI-NIVÅ 2
 ..INNHOLD
 ...PRODUKTSPEK "Lumiro VA"
@@ -97,17 +102,19 @@ const std::string kRunCoordinates = R"(..NØH
 
 TEST(SosiExportRun, WritesTheGeminiLayout) {
   SmallExport small;
-  const std::string expected = kHeaderStart + R"(..NETTYPE H
-..STATUS W
-..ANLEGGSÅR 2024
-.KURVE 1:
+  const std::string expected = kHeaderStart + R"(.KURVE 1:
 ..OBJTYPE Spillvannsledning
-..KVALITET 20 2 2
+..KVALITET 18 2 2 6 *
+..DATAFANGSTDATO 20241015
+..GUID d6cb063c-b816-589e-b630-e71cf763c418
+..HØYDEREFERANSE BUNN_INNVENDIG
+..IDENT
+...LOKALID d6cb063c-b816-589e-b630-e71cf763c418
+...NAVNEROM "https://va.vaga.kommune.no/ledningsnett"
 ..EGS_LEDNING
 ...SID 301
 ...L_TEMA SP
 ...TEMAGRUPPE 2
-...FUNKSJON H
 ...SKJØTEMETODE MUF
 ...TILFØRSEL SF
 ...MATERIAL PVC
@@ -115,7 +122,6 @@ TEST(SosiExportRun, WritesTheGeminiLayout) {
 ...DIMENSJON 160
 ...NETTYPE H
 ...STATUS P
-...EIER "Vågå kommune"
 ...ANLEGGSÅR 2024
 ...FSID 103
 ...TSID 101
@@ -123,7 +129,13 @@ TEST(SosiExportRun, WritesTheGeminiLayout) {
 ...NAVN "SP 160 PVC"
 )" + kRunCoordinates + R"(.PUNKT 2:
 ..OBJTYPE Kum
-..KVALITET 18 * * 6 *
+..KVALITET 18 2 2 6 *
+..DATAFANGSTDATO 20241015
+..GUID 948eaf9c-6785-5d1e-a558-dc9ab8eea9fa
+..HØYDEREFERANSE PÅ_BAKKEN
+..IDENT
+...LOKALID 948eaf9c-6785-5d1e-a558-dc9ab8eea9fa
+...NAVNEROM "https://va.vaga.kommune.no/ledningsnett"
 ..EGS_PUNKT
 ...SID 101
 ...P_TEMA KUM
@@ -133,19 +145,22 @@ TEST(SosiExportRun, WritesTheGeminiLayout) {
 ...NAVN -SK01
 ...PUNKTIDANL +P1=320.01-SK01
 ...STATUS E
-...EIER "Vågå kommune"
 ...ANLEGGSÅR 2024
 ..NØH
 703412345 56901234 1230
 .PUNKT 3:
 ..OBJTYPE VA_Punkt
-..KVALITET 18 * * * *
+..KVALITET 18 2 2
+..DATAFANGSTDATO 20241015
+..GUID 2c6efb68-49c3-599f-949d-2b05f6a86019
+..IDENT
+...LOKALID 2c6efb68-49c3-599f-949d-2b05f6a86019
+...NAVNEROM "https://va.vaga.kommune.no/ledningsnett"
 ..EGS_PUNKT
 ...SID 104
 ...TYPE Hydrant
 ...NAVN H1
 ...STATUS E
-...EIER "Vågå kommune"
 ...ANLEGGSÅR 2024
 ..NØ
 703414000 56903000
@@ -157,11 +172,11 @@ TEST(SosiExportRun, WritesTheGeminiLayout) {
 
 TEST(SosiExportRun, WritesThePlainLayout) {
   SmallExport small;
-  const std::string expected = kHeaderStart + R"(..NETTNIVÅ H
-..STATUS W
-..ANLEGGSÅR 2024
-.KURVE 1:
+  const std::string expected = kHeaderStart + R"(.KURVE 1:
 ..OBJTYPE Spillvannsledning
+..IDENT
+...LOKALID d6cb063c-b816-589e-b630-e71cf763c418
+...NAVNEROM "https://va.vaga.kommune.no/ledningsnett"
 ..NAVN "SP 160 PVC"
 ..TEMA SP
 ..BRUK H
@@ -174,10 +189,15 @@ TEST(SosiExportRun, WritesThePlainLayout) {
 ..STATUS W
 ..EIER "Vågå kommune"
 ..ANLEGGSÅR 2024
-..IDENT +P1=320.01-SP01
-..KVALITET 20 2 2
+..LINJEIDANL +P1=320.01-SP01
+..HØYDEREFERANSE BUNN_INNVENDIG
+..DATAFANGSTDATO 20241015
+..KVALITET 18 2 2 6 *
 )" + kRunCoordinates + R"(.PUNKT 2:
 ..OBJTYPE Kum
+..IDENT
+...LOKALID 948eaf9c-6785-5d1e-a558-dc9ab8eea9fa
+...NAVNEROM "https://va.vaga.kommune.no/ledningsnett"
 ..NAVN -SK01
 ..TYPE "Kum 1200 betong"
 ..TEMA KUM
@@ -186,18 +206,24 @@ TEST(SosiExportRun, WritesThePlainLayout) {
 ..STATUS W
 ..EIER "Vågå kommune"
 ..ANLEGGSÅR 2024
-..IDENT +P1=320.01-SK01
-..KVALITET 18 * * 6 *
+..PUNKTIDANL +P1=320.01-SK01
+..HØYDEREFERANSE PÅ_BAKKEN
+..DATAFANGSTDATO 20241015
+..KVALITET 18 2 2 6 *
 ..NØH
 703412345 56901234 1230
 .PUNKT 3:
 ..OBJTYPE VA_Punkt
+..IDENT
+...LOKALID 2c6efb68-49c3-599f-949d-2b05f6a86019
+...NAVNEROM "https://va.vaga.kommune.no/ledningsnett"
 ..NAVN H1
 ..TYPE Hydrant
 ..STATUS W
 ..EIER "Vågå kommune"
 ..ANLEGGSÅR 2024
-..KVALITET 18 * * * *
+..DATAFANGSTDATO 20241015
+..KVALITET 18 2 2
 ..NØ
 703414000 56903000
 .SLUTT
@@ -210,11 +236,11 @@ TEST(SosiExportRun, WritesThePlainLayout) {
 
 TEST(SosiExportRun, WritesTheGislineLayout) {
   SmallExport small;
-  const std::string expected = kHeaderStart + R"(..NETT_NIV H
-..STATUS W
-..ANLEGGSÅR 2024
-.KURVE 1:
+  const std::string expected = kHeaderStart + R"(.KURVE 1:
 ..OBJTYPE Spillvannsledning
+..IDENT
+...LOKALID d6cb063c-b816-589e-b630-e71cf763c418
+...NAVNEROM "https://va.vaga.kommune.no/ledningsnett"
 ..LEDNING
 ...LEDN_NAV "SP 160 PVC"
 ...TEMA SP
@@ -228,10 +254,15 @@ TEST(SosiExportRun, WritesTheGislineLayout) {
 ..STATUS W
 ..EIER "Vågå kommune"
 ..ANLEGGSÅR 2024
-..IDENT +P1=320.01-SP01
-..KVALITET 20 2 2
+..LINJEIDANL +P1=320.01-SP01
+..HØYDEREFERANSE BUNN_INNVENDIG
+..DATAFANGSTDATO 20241015
+..KVALITET 18 2 2 6 *
 )" + kRunCoordinates + R"(.PUNKT 2:
 ..OBJTYPE Kum
+..IDENT
+...LOKALID 948eaf9c-6785-5d1e-a558-dc9ab8eea9fa
+...NAVNEROM "https://va.vaga.kommune.no/ledningsnett"
 ..KOPLING
 ...KOPL_NAV -SK01
 ...KOPL_TYP KUM
@@ -241,19 +272,25 @@ TEST(SosiExportRun, WritesTheGislineLayout) {
 ..STATUS W
 ..EIER "Vågå kommune"
 ..ANLEGGSÅR 2024
-..IDENT +P1=320.01-SK01
-..KVALITET 18 * * 6 *
+..PUNKTIDANL +P1=320.01-SK01
+..HØYDEREFERANSE PÅ_BAKKEN
+..DATAFANGSTDATO 20241015
+..KVALITET 18 2 2 6 *
 ..NØH
 703412345 56901234 1230
 .PUNKT 3:
 ..OBJTYPE Kopling
+..IDENT
+...LOKALID 2c6efb68-49c3-599f-949d-2b05f6a86019
+...NAVNEROM "https://va.vaga.kommune.no/ledningsnett"
 ..KOPLING
 ...KOPL_NAV H1
 ...TYPE Hydrant
 ..STATUS W
 ..EIER "Vågå kommune"
 ..ANLEGGSÅR 2024
-..KVALITET 18 * * * *
+..DATAFANGSTDATO 20241015
+..KVALITET 18 2 2
 ..NØ
 703414000 56903000
 .SLUTT
@@ -275,15 +312,16 @@ TEST(SosiExportRun, HeaderTakesCodesAndLeavesOutWhatIsEmpty) {
 ...KOORDSYS 23
 ...ORIGO-NØ 0 0
 ...ENHET 0.01
-...VERT-DATUM NN2000
 ..OMRÅDE
 ...MIN-NØ 7034140 569030
 ...MAX-NØ 7034140 569030
-..SOSI-VERSJON 4.0
+..SOSI-VERSJON 4.5
 ..SOSI-NIVÅ 2
-..STATUS E
 .PUNKT 1:
 ..OBJTYPE VA_Punkt
+..IDENT
+...LOKALID 61bdfd79-008c-5fc1-b31a-28c3e6bf2bac
+...NAVNEROM "urn:ws-model"
 ..NAVN H1
 ..TYPE Hydrant
 ..STATUS E
@@ -303,7 +341,7 @@ TEST(SosiExportRun, HeaderValuesOutOfSosiFormAreReportedAndWrittenAsTheyCan) {
   platform::HostCapture capture;
   const std::string bytes = Export(net.devices, 0, texts);
   const std::wstring& lines = capture.CommandLine();
-  EXPECT_NE(bytes.find("...KOORDSYS 99 \"Euref 89\" UTM\r\n"), std::string::npos);
+  EXPECT_NE(bytes.find("...KOORDSYS 99 EUREF89 UTM\r\n"), std::string::npos);
   EXPECT_NE(lines.find(L"\nCoordinate system \"EUREF89\" has no SOSI code"), std::wstring::npos);
   EXPECT_EQ(bytes.find("god"), std::string::npos);
   EXPECT_NE(bytes.find("..KVALITET * * * 6 *\r\n"), std::string::npos);
@@ -312,32 +350,41 @@ TEST(SosiExportRun, HeaderValuesOutOfSosiFormAreReportedAndWrittenAsTheyCan) {
   EXPECT_NE(bytes.find("..EIER \"Kommune - drift ?\"\r\n"), std::string::npos);
   // The header and the six objects carry the owner: seven times two characters.
   EXPECT_NE(lines.find(L"\n14 characters outside ISO-8859-10 transliterated, 7 of them as \"?\""), std::wstring::npos);
+
+  texts.datum = L"Bessel";
+  texts.projection = L"NN2000";
+  const std::string tokensOnly = Export(net.devices, 0, texts);
+  EXPECT_NE(tokensOnly.find("...KOORDSYS 99\r\n"), std::string::npos);
+  EXPECT_NE(lines.find(L"\nDatum \"Bessel\" is not a SOSI datum"), std::wstring::npos);
+  EXPECT_NE(lines.find(L"\nProjection \"NN2000\" is a height system, not a projection"), std::wstring::npos);
 }
 
 TEST(SosiExportRun, UnmappedValuesAreReportedOncePerValueWithTheirCount) {
   TestNetwork net;
-  auto* other = net.store->AddPipe(202, L"VL 110 PE", L"VL", L"PE", L"PE");
+  auto* other = net.store->AddPipe(202, L"VL 110 PE", L"VL", L"Tre", L"TRE");
   net.devices.addDevice(net.store->AddSegment(other, 311, {{1, 2}, {3, 4}}));
   net.devices.addDevice(net.store->AddSegment(other, 312, {{3, 4}, {5, 6}}));
   TestTables tables;
   platform::HostCapture capture;
   const std::string text = Readable(Export(net.devices, LmGemini, Texts(), Tables(tables)));
   const std::wstring expected =
+      L"\nOwner \"Vågå kommune\" is not a Gemini owner code (K, I, P, P1, F, S, S1, S2, S3, K1, K2, AN); written in "
+      L"the header only"
+      L"\nThe model names no height system; heights written as NN2000 (VERT-DATUM NN2000)"
       L"\nNo SOSI code for pipe type \"VL 110 PE\": 2 objects"
       L"\nNo SOSI code for pipe usage \"VL 110 PE\": 2 objects"
       L"\nNo SOSI code for pipe method \"VL 110 PE\": 2 objects"
       L"\nNo SOSI code for pipe supply \"VL 110 PE\": 2 objects"
-      L"\nNo SOSI code for pipe material \"PE\": 2 objects"
-      L"\nNo SOSI code for pipe material product standard \"PE\": 2 objects"
+      L"\nNo SOSI code for pipe material product standard \"Tre\": 2 objects"
       L"\nNo SOSI code for point type \"Hydrant\": 1 object"
       L"\nNo SOSI code for point usage \"Hydrant\": 1 object"
       L"\nNo SOSI code for point method \"Hydrant\": 1 object"
-      L"\n1 point object without a position not written";
+      L"\nNo SOSI code for pipe material \"Tre\": 2 objects, written as it stands"
+      L"\n1 point object without a position not written: V1";
   EXPECT_EQ(capture.CommandLine(), expected);
   // The unmapped pipes are still written, with the generic type and their own values.
-  EXPECT_NE(
-      text.find(".KURVE 3:\n..OBJTYPE VA_Ledning\n..KVALITET 20 2 2\n..EGS_LEDNING\n...SID 311\n...MATERIAL PE\n"),
-      std::string::npos);
+  EXPECT_NE(text.find(".KURVE 3:\n..OBJTYPE VA_Ledning\n..KVALITET 18 2 2\n"), std::string::npos);
+  EXPECT_NE(text.find("...SID 311\n...MATERIAL Tre\n"), std::string::npos);
   EXPECT_NE(text.find("...NAVN \"VL 110 PE\"\n..NØ\n200 100\n400 300\n"), std::string::npos);
 }
 

@@ -4,7 +4,10 @@
 
 namespace wsmodel {
 
-void ModelXmlWriter::Begin() { sink_.Write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<WsModel version=\"1\">\n"); }
+void ModelXmlWriter::Begin(std::uint64_t seed) {
+  sink_.Write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<WsModel version=\"1\" namespace=\"https://va.generert.no/" +
+              std::to_string(seed) + "\" heightSystem=\"NN2000\">\n");
+}
 
 void ModelXmlWriter::End() { sink_.Write("</WsModel>\n"); }
 

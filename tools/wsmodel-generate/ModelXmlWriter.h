@@ -2,6 +2,7 @@
 // Writes model file elements one at a time, in the order the caller gives
 // them. Numbers are written with two decimals whatever the locale.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -14,7 +15,8 @@ class ModelXmlWriter {
  public:
   explicit ModelXmlWriter(OutputSink& sink) : sink_(sink) {}
 
-  void Begin();
+  // The model's identifiers are in a namespace of its own seed.
+  void Begin(std::uint64_t seed);
   void PointObject(const GenPointObject& pointObject);
   void Pipe(const GenPipe& pipe);
   void Device(const GenOtherObject& device);

@@ -389,7 +389,7 @@ GeneratorCounts NetworkGenerator::Write(OutputSink& model, OutputSink* manholeOv
   std::optional<OverviewCsvWriter> overview;
   if (manholeOverview != nullptr && pipeOverview != nullptr) overview.emplace(*manholeOverview, *pipeOverview);
 
-  writer.Begin();
+  writer.Begin(seed_);
   std::int64_t made = 0;
   int chain = -1;
   std::optional<Junction> end;
