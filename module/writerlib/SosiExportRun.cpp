@@ -253,9 +253,9 @@ void SosiExportRun::WriteCurve(SosiFileWriter& writer, const SosiCurvePlan& curv
                HeightReference(model_.pipeHeights, type != nullptr ? type->Group() : CWsFeature::kNoGroup));
   }
   values.Set(SosiField::CaptureDate, model_.captureDate);
-  const std::wstring localId = identity_->Of(CurveIdentityName(curve));
-  values.Set(SosiField::LocalId, localId);
-  values.Set(SosiField::Guid, localId);
+  const UuidText localId = identity_->Of(CurveIdentityName(curve));
+  values.Set(SosiField::LocalId, localId.View());
+  values.Set(SosiField::Guid, localId.View());
   values.Set(SosiField::Namespace, identity_->Namespace());
   const DecimalText id(first->getPersistentID());
   values.Set(SosiField::Id, id.View());
@@ -312,9 +312,9 @@ void SosiExportRun::WritePoint(SosiFileWriter& writer, const SosiPointPlan& poin
   values.Set(SosiField::CaptureDate, model_.captureDate);
   const sosi_units::DecimalText id(pointObject->getPersistentID());
   values.Set(SosiField::Id, id.View());
-  const std::wstring localId = identity_->Of("point:" + std::to_string(pointObject->getPersistentID()));
-  values.Set(SosiField::LocalId, localId);
-  values.Set(SosiField::Guid, localId);
+  const UuidText localId = identity_->Of("point:" + std::to_string(pointObject->getPersistentID()));
+  values.Set(SosiField::LocalId, localId.View());
+  values.Set(SosiField::Guid, localId.View());
   values.Set(SosiField::Namespace, identity_->Namespace());
 
   writer.BeginObject(L"PUNKT");
