@@ -50,19 +50,6 @@ TEST(SosiObjectPlan, NullSegmentsAndEmptyRunsAreSkipped) {
   EXPECT_EQ(Vertices(plan.Curves()[0]).size(), 3u);
 }
 
-TEST(SosiObjectPlan, EveryPointObjectClassIsPlanned) {
-  TestNetwork net;
-  LwdDeviceSet devices;
-  const GmiPosition at(1, 2);
-  int id = 900;
-  for (WsClassId classId :
-       {kClassGully, kClassFitting, kClassHydrant, kClassOutlet, kClassManhole, kClassValve, kClassPipeJoint}) {
-    devices.addDevice(net.store->AddPointObject(classId, ++id, L"P", L"T", &at));
-  }
-  devices.addDevice(net.store->AddDevice(0x1234, ++id, L"Other", L"T"));
-  EXPECT_EQ(SosiObjectPlan(&devices, nullptr, nullptr).Points().size(), 7u);
-}
-
 TEST(SosiObjectPlan, CurvesWithOneDistinctVertexOrSomeHeightsMissingAreCounted) {
   TestNetwork net;
   LwdDeviceSet devices;
