@@ -18,30 +18,6 @@ struct NamedDialog : QDialog {
 
 }  // namespace
 
-TEST(ModalRunner, ScriptsAnswerDialogsInOrderAndSeeThemShown) {
-  ScriptedDialogs scripts;
-  bool wasVisible = false;
-  scripts.Then("First", [&](QDialog& d) {
-    wasVisible = d.isVisible();
-    return int(QDialog::Rejected);
-  });
-  scripts.Then("Second", [](QDialog&) { return int(QDialog::Accepted); });
-  NamedDialog first("First"), second("Second");
-  EXPECT_EQ(ModalRunner::Run(first), QDialog::Rejected);
-  EXPECT_TRUE(wasVisible);
-  EXPECT_FALSE(first.isVisible());
-  EXPECT_EQ(ModalRunner::Run(second), QDialog::Accepted);
-  EXPECT_EQ(scripts.Pending(), 0);
-  EXPECT_EQ(platform::ModalTestHooks::History(), (std::deque<QString>{"First", "Second"}));
-}
-
-TEST(ModalRunner, AScriptForAnotherDialogFailsLoudly) {
-  ScriptedDialogs scripts;
-  scripts.Then("Expected", [](QDialog&) { return int(QDialog::Accepted); });
-  NamedDialog other("Other");
-  EXPECT_THROW(ModalRunner::Run(other), std::logic_error);
-}
-
 TEST(ModalRunner, BatchConfirmsUnchangedUnlessTheHostAnswers) {
   ScriptedDialogs scripts;
   ModalRunner::SetSession(SessionKind::Batch);
@@ -69,5 +45,4 @@ TEST(ModalRunner, FileDialogsTakeTypedNames) {
 
   EXPECT_EQ(platform::AnswerFileDialog(open, {QString::fromStdString(dir.File("nope.csv").string())}),
             QDialog::Rejected);
-
 }
