@@ -102,16 +102,6 @@ TEST_F(SettingsFile, UnusableFilesGiveNull) {
   for (const char* xml : unusable) EXPECT_EQ(LoadText(xml), nullptr) << xml;
 }
 
-TEST_F(SettingsFile, EntityDefinitionsAreNotExpanded) {
-  std::string xml = "<?xml version='1.0'?><!DOCTYPE SOSIMapperData [<!ENTITY e0 'lol'>";
-  for (int i = 1; i < 10; ++i) {
-    xml += "<!ENTITY e" + std::to_string(i) + " '";
-    for (int k = 0; k < 10; ++k) xml += "&e" + std::to_string(i - 1) + ";";
-    xml += "'>";
-  }
-  EXPECT_EQ(LoadText(xml + "]><SOSIMapperData><MapId>&e9;</MapId></SOSIMapperData>")->MapId, L"&e9;");
-}
-
 TEST_F(SettingsFile, WriterKeepsTheFixedOrderThenFileModeThenKey) {
   SOSIMapperData data;
   data.FileFormat = -12;
@@ -151,14 +141,6 @@ TEST_F(SettingsFile, RecordReadsBackEqualExceptCodelessAndNegativeGroup) {
   EXPECT_EQ(read->PipeSupply[1].at(L"uten gruppe"), CWsFeature(L"SP", L"Spillvann", CWsFeature::kNoGroup));
 }
 
-TEST_F(SettingsFile, PathWithoutExtensionIsCompletedWithXml) {
-  SOSIMapperData data;
-  data.Owner = L"Kommunen";
-  ASSERT_TRUE(SaveSOSIMapperData(data, (dir.Path() / "Area1").wstring()));
-  EXPECT_TRUE(std::filesystem::exists(dir.File("Area1.xml")));
-  EXPECT_EQ(LoadSOSIMapperData((dir.Path() / "Area1").wstring())->Owner, L"Kommunen");
-}
-
 TEST_F(SettingsFile, FailedWriteLeavesNothingAndKeepsTheExistingFile) {
   std::filesystem::create_directory(dir.File("folder.xml"));
   EXPECT_FALSE(SaveSOSIMapperData(SOSIMapperData(), (dir.Path() / "missing" / "s.xml").wstring()));
@@ -173,20 +155,4 @@ TEST_F(SettingsFile, FailedWriteLeavesNothingAndKeepsTheExistingFile) {
   }
   EXPECT_EQ(ReadBytes(file), old);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2);
-}
-
-TEST(SOSIMapperData, CurrentTableIsTheOneOfTheFileFormatOrNull) {
-  SOSIMapperData data;
-  EXPECT_EQ(data.CurrentPipeTypes(), nullptr);
-  data.PipeTypes[1][L"Spillvann"] = CWsFeature(L"SP", L"Spillvannsledning");
-  data.PipeTypes[2][L"Overvann"] = CWsFeature(L"OV", L"Overvannsledning", 4);
-  EXPECT_EQ(data.CurrentPipeTypes(), &data.PipeTypes[1]);
-  data.FileFormat = 2;
-  EXPECT_EQ(data.CurrentPipeTypes(), &data.PipeTypes[2]);
-  const SOSIMapperData before = data;
-  data.FileFormat = 5;
-  EXPECT_EQ(data.CurrentPipeTypes(), nullptr);
-  EXPECT_EQ(data.CurrentConnectionMethod(), nullptr);
-  data.FileFormat = 2;
-  EXPECT_EQ(data, before);
 }
