@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "FybaReader.h"
-#include "GroupPairing.h"
 #include "LmWSModel.h"
 #include "NetworkExport.h"
 #include "TempDir.h"
@@ -32,6 +32,36 @@ std::vector<const SosiGroup*> GroupsNamed(const FybaFile& file, std::wstring_vie
   return groups;
 }
 
+using GroupPairs = std::vector<std::pair<const SosiGroup*, const ExpectedObject*>>;
+
+// The groups in file order beside the objects in the model's order, which
+// the writer keeps.
+GroupPairs PairInOrder(const std::vector<const SosiGroup*>& groups, const std::vector<ExpectedObject>& objects) {
+  GroupPairs pairs;
+  for (std::size_t i = 0; i < groups.size() && i < objects.size(); ++i) pairs.emplace_back(groups[i], &objects[i]);
+  return pairs;
+}
+
+// Empty when the group holds the object's vertices in order, each within a
+// centimetre in north, east and height. Heights are expected when every
+// vertex has one, and none otherwise.
+std::string CoordinateDifferences(const SosiGroup& group, const ExpectedObject& object) {
+  const std::string where = platform::ToUtf8(group.name) + " " + std::to_string(group.serial) + " (model object " +
+                            std::to_string(object.id) + ")";
+  if (group.coordinates.size() != object.vertices.size()) return where + ": another number of coordinates";
+  const bool heights = std::all_of(object.vertices.begin(), object.vertices.end(), [](auto& v) { return v.hasZ; });
+  const auto near = [](double a, double b) { return std::abs(a - b) <= kCentimetre; };
+  for (std::size_t i = 0; i < object.vertices.size(); ++i) {
+    const WSVertex& vertex = object.vertices[i];
+    const SosiCoordinate& read = group.coordinates[i];
+    if (!near(read.north, vertex.y) || !near(read.east, vertex.x) || read.hasHeight != heights ||
+        (heights && !near(read.height, vertex.z))) {
+      return where + ": coordinate " + std::to_string(i + 1) + " differs";
+    }
+  }
+  return {};
+}
+
 // The first few, for a failure message that stays readable.
 std::string FirstLines(const std::vector<std::string>& lines) {
   std::string text;
@@ -49,16 +79,15 @@ struct ReadBack {
   GroupPairs pointPairs;
 };
 
-ReadBack ExportAndRead(const LwdDeviceSet& devices, int fileFormat, PipeRuns* runs = nullptr,
-                       PipeTags* tags = nullptr) {
+ReadBack ExportAndRead(const LwdDeviceSet& devices, int fileFormat) {
   ReadBack r;
   r.fileFormat = fileFormat;
   TempDir dir;
   const auto sos = dir.File("export.sos");
-  r.outcome = ExportNetwork(devices, fileFormat, sos, kOwner, runs, tags);
+  r.outcome = ExportNetwork(devices, fileFormat, sos, kOwner);
   if (!r.outcome.written) return r;
   r.file = ReadWithFyba(sos);
-  r.curves = ExpectedCurves(devices, runs, tags);
+  r.curves = ExpectedCurves(devices);
   r.points = ExpectedPoints(devices);
   r.curvePairs = PairInOrder(GroupsNamed(r.file, L"KURVE"), r.curves);
   r.pointPairs = PairInOrder(GroupsNamed(r.file, L"PUNKT"), r.points);
@@ -87,7 +116,7 @@ void ExpectEveryObjectCarried(const ReadBack& r) {
   for (const auto* pairing : {&r.curvePairs, &r.pointPairs}) {
     const std::wstring_view nameElement = NameElement(r.fileFormat, pairing == &r.curvePairs);
     for (const auto& [group, object] : *pairing) {
-      if (std::string d = CoordinateDifferences(*group, *object, kCentimetre); !d.empty()) differences.push_back(d);
+      if (std::string d = CoordinateDifferences(*group, *object); !d.empty()) differences.push_back(d);
       if (group->Value(nameElement) != object->name) {
         differences.push_back(std::to_string(group->serial) + ": not named " + platform::ToUtf8(object->name));
       }
@@ -112,27 +141,6 @@ void ExpectEveryObjectCarried(const ReadBack& r) {
 
 LoadedNetwork LoadSample() { return LoadNetwork(DataPath("samples/Ledningsnett_Eksempel.xml")); }
 
-LoadedNetwork LoadGenerated(std::int64_t pipes, std::uint64_t seed) {
-  TempDir dir;
-  const auto modelFile = dir.File("generated.xml");
-  GenerateNetwork(pipes, seed, modelFile);
-  return LoadNetwork(modelFile);
-}
-
-// Each pipe of the set a run of its segments, every other one tagged as lying
-// against its pipe line, so written backwards.
-void PipesAsRuns(const LwdDeviceSet& devices, PipeRuns& runs, PipeTags& tags) {
-  for (int i = 0; i < devices.numDevices(); ++i) {
-    if (devices.getDevice(i)->getClassId() != kClassPipe) continue;
-    const auto* pipe = static_cast<const LwdPipe*>(devices.getDevice(i));
-    std::vector<const LwdDeviceSegment*> run;
-    for (int s = 0; s < pipe->numDeviceSegments(); ++s) run.push_back(pipe->getDeviceSegment(s));
-    if (run.empty()) continue;
-    tags[run.front()->getPersistentID()] = {L"+P1=RUN" + std::to_wstring(runs.size()), runs.size() % 2 == 0};
-    runs.push_back(std::move(run));
-  }
-}
-
 }  // namespace
 
 class FybaSampleExport : public testing::TestWithParam<int> {};
@@ -151,27 +159,6 @@ TEST_P(FybaSampleExport, CarriesEveryObjectWithItsHeightsAndNorwegianLetters) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryFileFormat, FybaSampleExport, testing::Values(0, 1, 2));
-
-class FybaRunExport : public testing::TestWithParam<int> {};
-
-TEST_P(FybaRunExport, CarriesEachRunAsOneCurveWithItsHeights) {
-  const LoadedNetwork model = LoadGenerated(200, 23);
-  ASSERT_TRUE(model.loaded);
-  PipeRuns runs;
-  PipeTags tags;
-  PipesAsRuns(*model.devices, runs, tags);
-  const ReadBack r = ExportAndRead(*model.devices, GetParam(), &runs, &tags);
-  ExpectEveryObjectCarried(r);
-  int backwards = 0;
-  for (const auto& [group, object] : r.curvePairs) {
-    const auto& [tag, runsAlong] = tags.at(object->id);
-    EXPECT_EQ(group->Value(L"LINJEIDANL"), tag) << group->serial;
-    backwards += runsAlong ? 0 : 1;
-  }
-  EXPECT_GT(backwards, 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryFileFormat, FybaRunExport, testing::Values(0, 1, 2));
 
 TEST(FybaExport, ReadsBackTextsThatSosiGivesAMeaningTo) {
   WsModelStore store;
