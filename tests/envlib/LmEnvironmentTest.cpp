@@ -1,32 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <optional>
-#include <string>
 
 #include "LmEnvironment.h"
+#include "ScopedEnv.h"
 #include "TempDir.h"
-
-namespace {
-
-// Sets an environment variable for one test and restores it afterwards.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    if (value) ::setenv(name, value, 1); else ::unsetenv(name);
-  }
-  ~ScopedEnv() {
-    if (old_) ::setenv(name_.c_str(), old_->c_str(), 1); else ::unsetenv(name_.c_str());
-  }
-
- private:
-  std::string name_;
-  std::optional<std::string> old_;
-};
-
-}  // namespace
 
 TEST(LmEnvironment, ExpandsTheModulePlaceholders) {
   ScopedEnv app("LMWS_APPATH", "/opt/Vågå");
