@@ -24,21 +24,6 @@ TEST(SosiObjectPlan, AJointWithDifferentHeightsKeepsBothVertices) {
   EXPECT_EQ(Vertices(plan.Curves()[0]).size(), 4u);
 }
 
-TEST(SosiObjectPlan, SegmentsOutsideRunsAndPipesOfTheSetAreWrittenOnce) {
-  TestNetwork net;
-  net.devices.addDevice(net.pipe);  // stands for both its segments, which are there already
-  auto* other = net.store->AddPipe(202, L"VL 110 PE", L"VL", L"PE", L"PE");
-  net.store->AddSegment(other, 311, {{1, 2}, {3, 4}});
-  net.devices.addDevice(other);
-  const PipeRuns runs{{net.second}};
-  const SosiObjectPlan plan(&net.devices, &runs, nullptr);
-  ASSERT_EQ(plan.Curves().size(), 3u);
-  EXPECT_EQ(plan.Curves()[0].segments.front(), net.second);
-  EXPECT_EQ(plan.Curves()[1].segments.front(), net.first);
-  EXPECT_EQ(plan.Curves()[2].segments.front()->getPersistentID(), 311);
-  EXPECT_FALSE(plan.Curves()[2].heights);
-}
-
 TEST(SosiObjectPlan, NullSegmentsAndEmptyRunsAreSkipped) {
   TestNetwork net;
   const PipeRuns runs{{}, {nullptr, net.first, nullptr, net.second, nullptr}};
