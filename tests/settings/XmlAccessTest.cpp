@@ -24,20 +24,10 @@ class XmlAccess : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(XmlAccess, LoadFailsQuietlyOnBadFiles) {
-  EXPECT_FALSE(doc.load((dir.Path() / "missing.xml").wstring()));
-  EXPECT_FALSE(doc.load(dir.Path().wstring()));
-  EXPECT_FALSE(Load("<R/><S/>"));
-  EXPECT_FALSE(Load(""));
-  EXPECT_FALSE(Load("<R>\n<A>\n</R>"));
-  EXPECT_NE(doc.LastLoadError().find("line 3"), std::string::npos);
-}
-
 TEST_F(XmlAccess, LoadRefusesPipesAndDevicesWithoutWaiting) {
   const auto pipe = dir.File("pipe.xml");
   ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
   EXPECT_FALSE(doc.load(pipe.wstring()));
-  EXPECT_EQ(doc.LastLoadError(), "not a regular file");
   std::filesystem::create_symlink("/dev/zero", dir.File("zero.xml"));
   EXPECT_FALSE(doc.load(dir.File("zero.xml").wstring()));
 }

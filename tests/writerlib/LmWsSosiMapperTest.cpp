@@ -36,22 +36,6 @@ struct MapperCall {
 
 }  // namespace
 
-TEST(LmWsSosiMapper, WritesTheFileAndNamesItWithWhatItHolds) {
-  TempDir dir;
-  const auto path = dir.Path() / "Vågå" / "Ledningsnett_ø.sos";
-  std::filesystem::create_directories(path.parent_path());
-  MapperCall call;
-  platform::HostCapture capture;
-  EXPECT_TRUE(call.Run(path, 2));
-  EXPECT_EQ(ReadBytes(path).substr(0, 7), ".HODE\r\n");
-  const std::wstring written = L"\nSOSI file " + platform::FromUtf8(path.string()) + L" written: 1 curve, 4 points";
-  const std::wstring& lines = capture.CommandLine();
-  ASSERT_GE(lines.size(), written.size());
-  EXPECT_EQ(lines.substr(lines.size() - written.size()), written);
-  EXPECT_NE(lines.find(L"\n1 point object without a position not written"), std::wstring::npos);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(path.parent_path()), {}), 1);
-}
-
 TEST(LmWsSosiMapper, HeaderValuesReachTheirElements) {
   TempDir dir;
   MapperCall call;
@@ -66,4 +50,3 @@ TEST(LmWsSosiMapper, HeaderValuesReachTheirElements) {
     EXPECT_NE(text.find(expected), std::string::npos) << expected;
   }
 }
-
