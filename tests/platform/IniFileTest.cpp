@@ -55,12 +55,3 @@ TEST(IniFile, PipesAndDevicesAreNotReadAndGiveTheDefault) {
   std::filesystem::create_symlink("/dev/zero", dir.File("zero.ini"));
   EXPECT_EQ(Read(dir.File("zero.ini"), L"Defaults", L"Key", L"fallback"), L"fallback");
 }
-
-TEST(IniFile, LongValuesAreReadWholeOrCutToTheBuffer) {
-  TempDir dir;
-  const auto file = dir.Write("a.ini", "[S]\nLong=" + std::string(1000, 'v') + "\nK=abcdef\n  Next=2\n");
-  EXPECT_EQ(Read(file, L"S", L"Long", L"", 2000), std::wstring(1000, L'v'));
-  EXPECT_EQ(Read(file, L"S", L"K", L"", 4), L"abc");
-  EXPECT_EQ(Read(file, L"S", L"K", L"", 1), L"");
-  EXPECT_EQ(Read(file, L"S", L"Next"), L"2");
-}
