@@ -34,15 +34,8 @@ class SampleExport {
     Attempt run;
     const auto previous =
         platform::SetWriteOutcomeSink([&](const platform::WriteOutcome& outcome) { run.outcomes.push_back(outcome); });
-    LmWsSosiMapper mapper;
-    mapper.SetSOSIFileFormat(LmWsSosiMapper::eGemini);
     try {
-      const bool written = mapper.MapToSosi(
-          platform::FromUtf8(file.string()).c_str(), &net_.devices, nullptr, {}, &tables_.pipeTypes,
-          nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-          L"22: EUREF89 UTM32", L"EUREF89", L"UTM", L"96 5 0", L"Vågå kommune", L"Produsent AS", L"Kart 7",
-          L"O: Overføringsnett", L"P: Prosjektert", L"2024", L"P: Prosjektert", L"P: Prosjektert",
-          L"11: Totalstasjon", L"5: GPS");
+      const bool written = call_.Run(file, LmWsSosiMapper::eGemini);
       run.result = written ? Result::Written : Result::Failed;
     } catch (CSosiExportException* e) {
       const std::unique_ptr<CSosiExportException> owned(e);
@@ -54,8 +47,7 @@ class SampleExport {
   }
 
  private:
-  TestNetwork net_;
-  TestTables tables_;
+  MapperCall call_;
 };
 
 void ExpectOutcome(const Attempt& run, const std::filesystem::path& file, int error) {
