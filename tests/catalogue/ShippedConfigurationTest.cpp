@@ -27,10 +27,14 @@ SOSIFeatureGroupData GroupsFor(int fileFormat) {
 using FeatureListGetter = const FeatureList& (SOSIFeatureGroupData::*)() const;
 using TextListGetter = const FeatureTextList& (SOSIFeatureGroupData::*)() const;
 
-const TextListGetter kTextLists[] = {
-    &SOSIFeatureGroupData::NetworkLevelFeatures,     &SOSIFeatureGroupData::SosiStatusFeatures,
-    &SOSIFeatureGroupData::PipeStatusFeatures,       &SOSIFeatureGroupData::ConnectionStatusFeatures,
-    &SOSIFeatureGroupData::GeometryQualityXYFeatures, &SOSIFeatureGroupData::GeometryQualityZFeatures,
+// Each text list beside the settings value its drop-down sets.
+const std::pair<TextListGetter, std::wstring SOSIMapperData::*> kTextLists[] = {
+    {&SOSIFeatureGroupData::NetworkLevelFeatures, &SOSIMapperData::NetLevel},
+    {&SOSIFeatureGroupData::SosiStatusFeatures, &SOSIMapperData::Status},
+    {&SOSIFeatureGroupData::PipeStatusFeatures, &SOSIMapperData::StatusPipe},
+    {&SOSIFeatureGroupData::ConnectionStatusFeatures, &SOSIMapperData::StatusConnection},
+    {&SOSIFeatureGroupData::GeometryQualityXYFeatures, &SOSIMapperData::GeometryQualityXY},
+    {&SOSIFeatureGroupData::GeometryQualityZFeatures, &SOSIMapperData::GeometryQualityZ},
 };
 
 // Each settings table beside the list its grid column offers.
@@ -76,7 +80,7 @@ TEST(ShippedConfiguration, BothFeatureGroupFilesFillEveryListWithDistinctCodes) 
         EXPECT_FALSE(feature.Description().empty());
       }
     }
-    for (const TextListGetter list : kTextLists) {
+    for (const auto& [list, value] : kTextLists) {
       const FeatureTextList& entries = (groups.*list)();
       EXPECT_FALSE(entries.empty());
       EXPECT_EQ(std::set<std::wstring>(entries.begin(), entries.end()).size(), entries.size());
@@ -102,10 +106,7 @@ TEST(ShippedConfiguration, DefaultSettingsUseOnlyCodesOfTheirVariantsLists) {
   EXPECT_GT(mappings, 100u);
 
   const SOSIFeatureGroupData gemini = GroupsFor(settings->FileFormat);
-  EXPECT_GE(FindInList(gemini.NetworkLevelFeatures(), settings->NetLevel), 0);
-  EXPECT_GE(FindInList(gemini.SosiStatusFeatures(), settings->Status), 0);
-  EXPECT_GE(FindInList(gemini.PipeStatusFeatures(), settings->StatusPipe), 0);
-  EXPECT_GE(FindInList(gemini.ConnectionStatusFeatures(), settings->StatusConnection), 0);
-  EXPECT_GE(FindInList(gemini.GeometryQualityXYFeatures(), settings->GeometryQualityXY), 0);
-  EXPECT_GE(FindInList(gemini.GeometryQualityZFeatures(), settings->GeometryQualityZ), 0);
+  for (const auto& [list, value] : kTextLists) {
+    EXPECT_GE(FindInList((gemini.*list)(), (*settings).*value), 0) << platform::ToUtf8((*settings).*value);
+  }
 }

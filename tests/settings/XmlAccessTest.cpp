@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include "TempDir.h"
 #include "XmlAccess.h"
@@ -23,14 +22,6 @@ class XmlAccess : public ::testing::Test {
 };
 
 }  // namespace
-
-TEST_F(XmlAccess, LoadRefusesPipesAndDevicesWithoutWaiting) {
-  const auto pipe = dir.File("pipe.xml");
-  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-  EXPECT_FALSE(doc.load(pipe.wstring()));
-  std::filesystem::create_symlink("/dev/zero", dir.File("zero.xml"));
-  EXPECT_FALSE(doc.load(dir.File("zero.xml").wstring()));
-}
 
 TEST_F(XmlAccess, DeeplyNestedDocumentDoesNotExhaustTheStack) {
   const int depth = 100000;
