@@ -3,33 +3,8 @@
 #include <QDialog>
 #include <QFileDialog>
 
-#include "ModalTestHooks.h"
+#include "ModalRunner.h"
 #include "TempDir.h"
-
-using platform::ModalRunner;
-using platform::ScriptedDialogs;
-using platform::SessionKind;
-
-namespace {
-
-struct NamedDialog : QDialog {
-  explicit NamedDialog(const char* name) { setObjectName(QString::fromLatin1(name)); }
-};
-
-}  // namespace
-
-TEST(ModalRunner, BatchConfirmsUnchangedUnlessTheHostAnswers) {
-  ScriptedDialogs scripts;
-  ModalRunner::SetSession(SessionKind::Batch);
-  NamedDialog plain("Plain");
-  EXPECT_EQ(ModalRunner::Run(plain), QDialog::Accepted);
-
-  ModalRunner::SetBatchAnswer("Answered", [](QDialog&) { return int(QDialog::Rejected); });
-  NamedDialog answered("Answered");
-  EXPECT_EQ(ModalRunner::Run(answered), QDialog::Rejected);
-  ModalRunner::ClearBatchAnswers();
-  EXPECT_EQ(ModalRunner::Run(answered), QDialog::Accepted);
-}
 
 TEST(ModalRunner, FileDialogsTakeTypedNames) {
   TempDir dir;
