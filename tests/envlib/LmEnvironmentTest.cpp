@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "LmEnvironment.h"
 #include "ScopedEnv.h"
-#include "TempDir.h"
 
 TEST(LmEnvironment, ExpandsTheModulePlaceholders) {
   ScopedEnv app("LMWS_APPATH", "/opt/Vågå");
@@ -13,13 +10,6 @@ TEST(LmEnvironment, ExpandsTheModulePlaceholders) {
             L"/opt/Vågå/WaterSewer/Config/Kommune/");
   EXPECT_EQ(LmEnBuildFilename(L"<APPATH>\\WaterSewer\\Config\\<CURRENTCONFIG>\\SOSIExport.cfg.xml", 0, 0),
             L"/opt/Vågå/WaterSewer/Config/Kommune/SOSIExport.cfg.xml");
-}
-
-TEST(LmEnvironment, DefaultsFindTheShippedConfiguration) {
-  ScopedEnv app("LMWS_APPATH", nullptr);
-  ScopedEnv config("LMWS_CURRENTCONFIG", nullptr);
-  const std::wstring folder = LmEnBuildFilename(L"<APPATH>\\WaterSewer\\Config\\<CURRENTCONFIG>", 0, 0);
-  EXPECT_EQ(std::filesystem::path(folder), DataPath("WaterSewer/Config/Default"));
 }
 
 TEST(LmEnvironment, OtherPlaceholdersComeFromTheirVariableOrStay) {

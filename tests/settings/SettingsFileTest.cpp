@@ -125,11 +125,6 @@ TEST_F(SettingsFile, RecordReadsBackEqualExceptCodelessAndNegativeGroup) {
 }
 
 TEST_F(SettingsFile, FailedWriteLeavesNothingAndKeepsTheExistingFile) {
-  std::filesystem::create_directory(dir.File("folder.xml"));
-  EXPECT_FALSE(SaveSOSIMapperData(SOSIMapperData(), (dir.Path() / "missing" / "s.xml").wstring()));
-  EXPECT_FALSE(SaveSOSIMapperData(SOSIMapperData(), dir.File("folder").wstring()));
-  EXPECT_TRUE(std::filesystem::is_empty(dir.File("folder.xml")));
-
   const std::string old = "<SOSIMapperData><Owner>Gammel</Owner></SOSIMapperData>";
   const auto file = dir.Write("s.xml", old);
   {
@@ -137,5 +132,5 @@ TEST_F(SettingsFile, FailedWriteLeavesNothingAndKeepsTheExistingFile) {
     EXPECT_FALSE(SaveSOSIMapperData(SOSIMapperData(), file.wstring()));
   }
   EXPECT_EQ(ReadBytes(file), old);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 }
