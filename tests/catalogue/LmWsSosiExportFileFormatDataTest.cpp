@@ -18,24 +18,21 @@ FileFormatCatalogue Load(const std::string& formats) {
 
 }  // namespace
 
-TEST(LmWsSosiExportFileFormatData, Header1AloneSetsBothFirstHeaders) {
-  const FileFormatCatalogue catalogue = Load("<FileFormat><Header1>LEDNINGSTYPE</Header1></FileFormat>");
+// A shared header sets the column on both pages; a page's own header wins
+// over it whatever the file order.
+TEST(LmWsSosiExportFileFormatData, SharedHeadersAndPageHeaders) {
+  const FileFormatCatalogue catalogue =
+      Load("<FileFormat><Header1>LEDNINGSTYPE</Header1><ConnectionTabHeader2>SOSI PUNKTTEMA</ConnectionTabHeader2>"
+           "<Header2>SOSI TEMA</Header2><PipeTabHeader3>BRUKSOMRÅDE</PipeTabHeader3><Header3>FUNKSJON</Header3>"
+           "</FileFormat>");
   ASSERT_EQ(catalogue.size(), 1u);
   LmWsSosiExportFileFormatData expected;
-  expected.PipeTabHeader1 = L"LEDNINGSTYPE";
-  expected.ConnectionTabHeader1 = L"LEDNINGSTYPE";
+  expected.PipeTabHeader1 = expected.ConnectionTabHeader1 = L"LEDNINGSTYPE";
+  expected.PipeTabHeader2 = L"SOSI TEMA";
+  expected.ConnectionTabHeader2 = L"SOSI PUNKTTEMA";
+  expected.PipeTabHeader3 = L"BRUKSOMRÅDE";
+  expected.ConnectionTabHeader3 = L"FUNKSJON";
   EXPECT_EQ(catalogue[0], expected);
-}
-
-TEST(LmWsSosiExportFileFormatData, PageHeaderWinsOverSharedHeaderWhateverTheFileOrder) {
-  const FileFormatCatalogue catalogue =
-      Load("<FileFormat><ConnectionTabHeader2>SOSI PUNKTTEMA</ConnectionTabHeader2><Header2>SOSI TEMA</Header2>"
-           "<PipeTabHeader3>BRUKSOMRÅDE</PipeTabHeader3><Header3>FUNKSJON</Header3></FileFormat>");
-  ASSERT_EQ(catalogue.size(), 1u);
-  EXPECT_EQ(catalogue[0].PipeTabHeader2, L"SOSI TEMA");
-  EXPECT_EQ(catalogue[0].ConnectionTabHeader2, L"SOSI PUNKTTEMA");
-  EXPECT_EQ(catalogue[0].PipeTabHeader3, L"BRUKSOMRÅDE");
-  EXPECT_EQ(catalogue[0].ConnectionTabHeader3, L"FUNKSJON");
 }
 
 TEST(LmWsSosiExportFileFormatData, LaterVariantInheritsWhatItLeavesOut) {

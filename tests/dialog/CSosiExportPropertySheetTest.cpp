@@ -114,16 +114,6 @@ TEST(CSosiExportPropertySheet, AMissingOrShortCatalogueStillOpensWithNothingSele
   }
 }
 
-TEST(CSosiExportPropertySheet, OpensWithTheFileNameFocusedAndTabGoesDownTheLayout) {
-  PreparedSheet sheet(SettingsFor(1));
-  OpenPage(sheet, 0);
-  QStringList order;
-  for (QWidget* field = sheet.focusWidget(); field != nullptr && order.size() < 4; field = field->nextInFocusChain()) {
-    if ((field->focusPolicy() & Qt::TabFocus) && field->isEnabled() && field->isVisible()) order << field->objectName();
-  }
-  EXPECT_EQ(order, QStringList({"FileNameEdit", "BrowseButton", "FileFormatCombo", "CoordinateSystemEdit"}));
-}
-
 TEST(CSosiExportPropertySheet, AtItsMinimumSizeNoPageCutsALabelOrButton) {
   PreparedSheet sheet(SettingsFor(2));
   for (int page = 0; page < 4; ++page) {

@@ -6,8 +6,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <filesystem>
 
 #include "WideText.h"
 
@@ -15,65 +14,14 @@ void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStd
 
 namespace {
 
-// One group a line, "Group: CODE=Description[=group]; ...".
-std::string Groups(const std::string& lines) {
-  std::istringstream in(lines);
-  std::string xml = "<SOSIFeatureGroupData>", line;
-  while (std::getline(in, line)) {
-    const std::string group = line.substr(0, line.find(':'));
-    std::istringstream features(line.substr(line.find(':') + 2));
-    xml += "<" + group + ">";
-    for (std::string feature; std::getline(features, feature, ';');) {
-      const size_t name = feature.find_first_not_of(' '), description = feature.find('=');
-      const size_t number = feature.find('=', description + 1);
-      xml += "<Feature Name='" + feature.substr(name, description - name) + "' Description='" +
-             feature.substr(description + 1, number - description - 1) + "'" +
-             (number == std::string::npos ? "" : " Group='" + feature.substr(number + 1) + "'") + "/>";
-    }
-    xml += "</" + group + ">";
-  }
-  return xml + "</SOSIFeatureGroupData>";
-}
-
-const std::string kGislineGroups = Groups(
-    "PipeTypeFeatures: SP=Spillvannsledning=2; VL=Vannledning=1; OV=Overvannsledning=4\n"
-    "PipeUsageFeatures: K=Kommunal; P=Privat\n"
-    "ConnectionTypeFeatures: KUM=Kum; SLU=Sluk\n"
-    "ConnectionUsageFeatures: K=Kommunal");
-
-const std::string kGeminiGroups = Groups(
-    "PipeTypeFeatures: VL=Vannledning=1; SP=Spillvannsledning=2; AF=Avløp felles=3\n"
-    "PipeUsageFeatures: FE=Felles\n"
-    "PipeMethodFeatures: SV=Sveiset; MU=Muffe\n"
-    "PipeSupplyFeatures: SE=Selvfall; PU=Pumpet\n"
-    "PipeMaterialFeatures: PVC=Polyvinylklorid; PE=Polyetylen; BET=Betong\n"
-    "PipeMaterialProductStandardFeatures: NS1=NS-EN 1401; NS2=NS-EN 12201\n"
-    "ConnectionTypeFeatures: KUM=Kum; HYD=Hydrant\n"
-    "ConnectionUsageFeatures: K=Kommunal\n"
-    "ConnectionMethodFeatures: PS=Plasstøpt");
-
-const char* const kCatalogue = R"(<SOSIExportFileFormats>
-  <FileFormat><DisplayName>SOSI, forenklet</DisplayName><Header1>MODELL</Header1><Header2>TEMA</Header2>
-    <Header3>BRUK</Header3></FileFormat>
-  <FileFormat><DisplayName>SOSI, GISLINE VA</DisplayName><Header1>LEDNINGSTYPE</Header1>
-    <PipeTabHeader2>L_TEMA</PipeTabHeader2><PipeTabHeader3>NETTYPE</PipeTabHeader3>
-    <ConnectionTabHeader1>PUNKTTYPE</ConnectionTabHeader1><ConnectionTabHeader2>P_TEMA</ConnectionTabHeader2>
-    <ConnectionTabHeader3>FUNKSJON</ConnectionTabHeader3></FileFormat>
-  <FileFormat><DisplayName>SOSI, Gemini VA</DisplayName><PipeTabHeader4>SKJØTEMETODE</PipeTabHeader4>
-    <PipeTabHeader5>TILFØRSEL</PipeTabHeader5><ConnectionTabHeader4>BYGGEMETODE</ConnectionTabHeader4>
-    <PipeMaterialTabHeader1>MATERIALE</PipeMaterialTabHeader1><PipeMaterialTabHeader2>MATERIAL</PipeMaterialTabHeader2>
-    <PipeMaterialTabHeader3>PRODUKTSTANDARD</PipeMaterialTabHeader3></FileFormat>
-</SOSIExportFileFormats>)";
-
 constexpr const char* kConfig = "WaterSewer/Config/Default/";
 
 }  // namespace
 
 TestConfig::TestConfig() {
   ::setenv("LMWS_APPATH", dir_.Path().c_str(), 1);
-  WriteCatalogue(kCatalogue);
-  WriteGroups(1, kGislineGroups);
-  WriteGroups(2, kGeminiGroups);
+  std::filesystem::create_directories(dir_.File(kConfig));
+  std::filesystem::copy(DIALOG_TEST_CONFIG, dir_.File(kConfig));
 }
 
 TestConfig::~TestConfig() { ::unsetenv("LMWS_APPATH"); }
@@ -82,10 +30,6 @@ std::wstring TestConfig::Folder() const { return platform::FromUtf8((dir_.Path()
 
 void TestConfig::WriteCatalogue(const std::string& xml) const {
   dir_.Write(std::string(kConfig) + "SOSIExport.FileFormats.xml", xml);
-}
-
-void TestConfig::WriteGroups(int fileFormat, const std::string& xml) const {
-  std::ofstream(platform::ToUtf8(FeatureGroupFileName(Folder(), fileFormat)), std::ios::binary) << xml;
 }
 
 SOSIMapperData SettingsFor(int fileFormat) {

@@ -17,8 +17,9 @@
 
 void PrintTo(const QString& text, std::ostream* out);
 
-// A configuration folder that <APPATH> points at while the object lives:
-// three variants and a few codes for each of the two feature group files.
+// A configuration folder that <APPATH> points at while the object lives: a
+// copy of config/, three variants and a few codes for each of the two
+// feature group files.
 class TestConfig {
  public:
   TestConfig();
@@ -29,8 +30,6 @@ class TestConfig {
   // With its separator at the end, as the export run hands it over.
   std::wstring Folder() const;
   void WriteCatalogue(const std::string& xml) const;
-  // The feature group file that the file format value reads.
-  void WriteGroups(int fileFormat, const std::string& xml) const;
   const TempDir& Dir() const { return dir_; }
 
  private:

@@ -1,12 +1,12 @@
 // The module loaded into a process the way the host loads it, to see what
 // the process sees: its load messages, its exports, COM per call and the
-// dialog pages a batch run opens.
+// dialog pages a batch run opens (none: the tables of pages never opened are
+// given back as they were, which the sheet's tests show).
 
 #include <QApplication>
 #include <QEvent>
 #include <QSet>
 #include <filesystem>
-#include <pugixml.hpp>
 #include <sstream>
 
 #include "AcRxRuntime.h"
@@ -35,22 +35,6 @@ class ShownWidgets : public QObject {
   }
 };
 
-// Every element of a settings file but the header page's, as text.
-std::map<std::string, std::string> Tables(const fs::path& settings) {
-  pugi::xml_document document;
-  EXPECT_TRUE(document.load_file(settings.c_str())) << settings;
-  static const QSet<QString> header = {"FileName", "CoordinateSystem", "Projection", "Date",     "Quality", "MapId",
-                                       "Producer", "Owner",            "Year",       "NetLevel", "Status",  "FileFormat"};
-  std::map<std::string, std::string> tables;
-  for (const pugi::xml_node& element : document.document_element().children()) {
-    if (header.contains(QString::fromUtf8(element.name()))) continue;
-    std::ostringstream text;
-    element.print(text, "", pugi::format_raw);
-    tables[element.name() + std::string(" ") + element.attribute("FileMode").value()] = text.str();
-  }
-  return tables;
-}
-
 }  // namespace
 
 using ModuleInProcess = ExportFixture;
@@ -60,7 +44,6 @@ TEST_F(ModuleInProcess, BatchRunsFillTheHeaderPageOnlyAndGiveTheSameFileWithOneC
   const auto model = CopySample();
   const fs::path settings = dir_.File("net/WSConfig/Ledningsnett_Eksempel.SOSIExport.cfg.xml");
   fs::copy_file(DataPath("WaterSewer/Config/Default/SOSIExport.cfg.xml"), settings);
-  const auto asRead = Tables(settings);
   HostOptions options;
   options.batch = true;
   options.output = dir_.File("ut.sos").string();
@@ -81,7 +64,6 @@ TEST_F(ModuleInProcess, BatchRunsFillTheHeaderPageOnlyAndGiveTheSameFileWithOneC
   for (const char* page : {"PipeTypesPage", "ConnectionTypesPage", "PipeMaterialsPage"}) {
     EXPECT_FALSE(shown.names.contains(page)) << page << " was opened";
   }
-  EXPECT_EQ(Tables(settings), asRead);
   EXPECT_NE(ReadBytes(settings).find("<Owner>Eksempel</Owner>"), std::string::npos);
 
   const std::string first = ReadBytes(*options.output);

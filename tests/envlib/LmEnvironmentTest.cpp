@@ -1,32 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <optional>
-#include <string>
-
 #include "LmEnvironment.h"
-#include "TempDir.h"
-
-namespace {
-
-// Sets an environment variable for one test and restores it afterwards.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    if (value) ::setenv(name, value, 1); else ::unsetenv(name);
-  }
-  ~ScopedEnv() {
-    if (old_) ::setenv(name_.c_str(), old_->c_str(), 1); else ::unsetenv(name_.c_str());
-  }
-
- private:
-  std::string name_;
-  std::optional<std::string> old_;
-};
-
-}  // namespace
+#include "ScopedEnv.h"
 
 TEST(LmEnvironment, ExpandsTheModulePlaceholders) {
   ScopedEnv app("LMWS_APPATH", "/opt/Vågå");
@@ -35,13 +10,6 @@ TEST(LmEnvironment, ExpandsTheModulePlaceholders) {
             L"/opt/Vågå/WaterSewer/Config/Kommune/");
   EXPECT_EQ(LmEnBuildFilename(L"<APPATH>\\WaterSewer\\Config\\<CURRENTCONFIG>\\SOSIExport.cfg.xml", 0, 0),
             L"/opt/Vågå/WaterSewer/Config/Kommune/SOSIExport.cfg.xml");
-}
-
-TEST(LmEnvironment, DefaultsFindTheShippedConfiguration) {
-  ScopedEnv app("LMWS_APPATH", nullptr);
-  ScopedEnv config("LMWS_CURRENTCONFIG", nullptr);
-  const std::wstring folder = LmEnBuildFilename(L"<APPATH>\\WaterSewer\\Config\\<CURRENTCONFIG>", 0, 0);
-  EXPECT_EQ(std::filesystem::path(folder), DataPath("WaterSewer/Config/Default"));
 }
 
 TEST(LmEnvironment, OtherPlaceholdersComeFromTheirVariableOrStay) {

@@ -1,8 +1,7 @@
-// What the writer makes of a target it cannot replace and of a failure at
-// each file system call of its atomic write: the exception or false, the
-// outcome with the errno of the failing call, and an earlier file unchanged.
+// What the writer makes of a failure at each file system call of its atomic
+// write: the exception or false, the outcome with the errno of the failing
+// call, and an earlier file unchanged.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <cerrno>
 #include <memory>
@@ -35,15 +34,8 @@ class SampleExport {
     Attempt run;
     const auto previous =
         platform::SetWriteOutcomeSink([&](const platform::WriteOutcome& outcome) { run.outcomes.push_back(outcome); });
-    LmWsSosiMapper mapper;
-    mapper.SetSOSIFileFormat(LmWsSosiMapper::eGemini);
     try {
-      const bool written = mapper.MapToSosi(
-          platform::FromUtf8(file.string()).c_str(), &net_.devices, nullptr, {}, &tables_.pipeTypes,
-          nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-          L"22: EUREF89 UTM32", L"EUREF89", L"UTM", L"96 5 0", L"Vågå kommune", L"Produsent AS", L"Kart 7",
-          L"O: Overføringsnett", L"P: Prosjektert", L"2024", L"P: Prosjektert", L"P: Prosjektert",
-          L"11: Totalstasjon", L"5: GPS");
+      const bool written = call_.Run(file, LmWsSosiMapper::eGemini);
       run.result = written ? Result::Written : Result::Failed;
     } catch (CSosiExportException* e) {
       const std::unique_ptr<CSosiExportException> owned(e);
@@ -55,8 +47,7 @@ class SampleExport {
   }
 
  private:
-  TestNetwork net_;
-  TestTables tables_;
+  MapperCall call_;
 };
 
 void ExpectOutcome(const Attempt& run, const std::filesystem::path& file, int error) {
@@ -103,34 +94,3 @@ TEST_P(MapToSosiWriteFault, EveryFailingCallFailsTheExportAndKeepsThePreviousFil
 
 INSTANTIATE_TEST_SUITE_P(EveryStep, MapToSosiWriteFault, ::testing::ValuesIn(kWriteSteps),
                          [](const auto& info) { return std::string(info.param.call); });
-
-TEST(MapToSosiOpening, ATargetThatCannotBeReplacedFailsAtOnceAndSurvives) {
-  SampleExport sample;
-  const struct {
-    const char* what;
-    const char* name;
-    bool folder;    // the target is a folder
-    bool readOnly;  // the target is an earlier file, made read-only
-    int error;
-  } cases[] = {
-      {"a folder", "nett.sos", true, false, EISDIR},
-      {"a missing folder", "missing/nett.sos", false, false, ENOENT},
-      {"a read-only file", "nett.sos", false, true, EACCES},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    const TempDir dir;
-    const auto target = dir.File(c.name);
-    if (c.folder) std::filesystem::create_directory(target);
-    if (c.readOnly) ::chmod(dir.Write(c.name, kEarlierSosiFile).c_str(), 0444);
-
-    const Attempt run = sample.Write(target);
-    EXPECT_EQ(run.result, Result::NotOpened);
-    ExpectOutcome(run, target, c.error);
-    EXPECT_EQ(std::filesystem::is_directory(target), c.folder);
-    if (c.readOnly) {
-      EXPECT_EQ(ReadBytes(target), kEarlierSosiFile);
-    }
-    EXPECT_EQ(TemporaryFiles(dir.Path()), std::vector<std::string>{});
-  }
-}

@@ -1,7 +1,5 @@
 #include "NetworkExport.h"
 
-#include <algorithm>
-#include <cmath>
 #include <memory>
 #include <regex>
 #include <set>
@@ -22,26 +20,6 @@ void AddSegment(const LwdDeviceSegment* segment, std::set<const LwdDeviceSegment
   const std::vector<WSVertex>& vertices = segment->getWSCurve()->GetHorVertices();
   if (vertices.size() < 2) return;
   curves.push_back({segment->getPersistentID(), segment->getPipe()->getName(), {}, vertices});
-}
-
-bool SameToTheCentimetre(const WSVertex& a, const WSVertex& b) {
-  const auto cm = [](double metres) { return std::llround(metres * 100.0); };
-  return cm(a.x) == cm(b.x) && cm(a.y) == cm(b.y) && a.hasZ == b.hasZ && (!a.hasZ || cm(a.z) == cm(b.z));
-}
-
-// The run's segments in running order, or from the end of the last back to
-// the start of the first; a joint vertex once when both ends are the same.
-ExpectedObject RunCurve(const std::vector<const LwdDeviceSegment*>& run, bool reversed) {
-  ExpectedObject curve{run.front()->getPersistentID(), run.front()->getPipe()->getName(), {}, {}};
-  for (std::size_t s = 0; s < run.size(); ++s) {
-    std::vector<WSVertex> vertices = run[reversed ? run.size() - 1 - s : s]->getWSCurve()->GetHorVertices();
-    if (reversed) std::reverse(vertices.begin(), vertices.end());
-    for (std::size_t v = 0; v < vertices.size(); ++v) {
-      if (v == 0 && !curve.vertices.empty() && SameToTheCentimetre(curve.vertices.back(), vertices[v])) continue;
-      curve.vertices.push_back(vertices[v]);
-    }
-  }
-  return curve;
 }
 
 // The closing line: "SOSI file <path> written: <n> curves, <m> points".
@@ -75,7 +53,7 @@ void GenerateNetwork(std::int64_t pipes, std::uint64_t seed, const std::filesyst
 }
 
 ExportOutcome ExportNetwork(const LwdDeviceSet& devices, int fileFormat, const std::filesystem::path& sosFile,
-                            const std::wstring& owner, PipeRuns* runs, PipeTags* tags) {
+                            const std::wstring& owner) {
   ExportOutcome outcome;
   auto settings = LoadSOSIMapperData(DataPath("WaterSewer/Config/Default/SOSIExport.cfg.xml").wstring());
   if (!settings) return outcome;
@@ -88,7 +66,7 @@ ExportOutcome ExportNetwork(const LwdDeviceSet& devices, int fileFormat, const s
       platform::FromUtf8(sosFile.string()).c_str(), &devices, nullptr, {},
       s.CurrentPipeTypes(), s.CurrentPipeUsage(), s.CurrentPipeMethod(), s.CurrentPipeSupply(),
       s.CurrentPipeMaterials(), s.CurrentPipeMaterialsProductStandard(), s.CurrentConnectionTypes(),
-      s.CurrentConnectionUsage(), s.CurrentConnectionMethod(), nullptr, tags, runs, s.CoordinateSystem.c_str(),
+      s.CurrentConnectionUsage(), s.CurrentConnectionMethod(), nullptr, nullptr, nullptr, s.CoordinateSystem.c_str(),
       s.Date.c_str(), s.Projection.c_str(), s.Quality.c_str(), owner.c_str(), s.Producer.c_str(), s.MapId.c_str(),
       s.NetLevel.c_str(), s.Status.c_str(), s.Year.c_str(), s.StatusPipe.c_str(), s.StatusConnection.c_str(),
       s.GeometryQualityXY.c_str(), s.GeometryQualityZ.c_str());
@@ -97,18 +75,9 @@ ExportOutcome ExportNetwork(const LwdDeviceSet& devices, int fileFormat, const s
   return outcome;
 }
 
-std::vector<ExpectedObject> ExpectedCurves(const LwdDeviceSet& devices, const PipeRuns* runs, const PipeTags* tags) {
+std::vector<ExpectedObject> ExpectedCurves(const LwdDeviceSet& devices) {
   std::vector<ExpectedObject> curves;
   std::set<const LwdDeviceSegment*> seen;
-  for (std::size_t r = 0; runs != nullptr && r < runs->size(); ++r) {
-    const auto& run = (*runs)[r];
-    bool reversed = false;
-    if (tags != nullptr) {
-      if (auto it = tags->find(run.front()->getPersistentID()); it != tags->end()) reversed = !it->second.second;
-    }
-    curves.push_back(RunCurve(run, reversed));
-    seen.insert(run.begin(), run.end());
-  }
   for (int i = 0; i < devices.numDevices(); ++i) {
     const LwdDevice* device = devices.getDevice(i);
     if (device->getClassId() == kClassDeviceSegment) {

@@ -5,9 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "LmWSModelSets.h"
@@ -30,13 +28,10 @@ struct ExportOutcome {
   long points = -1;
 };
 
-using PipeRuns = std::vector<std::vector<const LwdDeviceSegment*>>;
-using PipeTags = std::map<int, std::pair<std::wstring, bool>>;
-
-// The header texts come from the shipped settings, the owner as given. Runs
-// and tags may be null, as when no overview files are read.
+// The header texts come from the shipped settings, the owner as given; no
+// overview files are read.
 ExportOutcome ExportNetwork(const LwdDeviceSet& devices, int fileFormat, const std::filesystem::path& sosFile,
-                            const std::wstring& owner, PipeRuns* runs = nullptr, PipeTags* tags = nullptr);
+                            const std::wstring& owner);
 
 // A device segment or a positioned point object, as the file should carry it.
 struct ExpectedObject {
@@ -46,10 +41,8 @@ struct ExpectedObject {
   std::vector<WSVertex> vertices;
 };
 
-// One curve per run (runs of segments without nulls; `tags` by the id of the
-// run's first segment, may be null), then each segment of the set that no run covers, once, those of a
-// pipe in the set included; only curves of two vertices or more.
-std::vector<ExpectedObject> ExpectedCurves(const LwdDeviceSet& devices, const PipeRuns* runs = nullptr,
-                                           const PipeTags* tags = nullptr);
+// Each segment of the set once, those of a pipe in the set included; only
+// curves of two vertices or more.
+std::vector<ExpectedObject> ExpectedCurves(const LwdDeviceSet& devices);
 // Every point object with a position.
 std::vector<ExpectedObject> ExpectedPoints(const LwdDeviceSet& devices);

@@ -1,33 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <optional>
-
 #include "LmWsSosiExportUI.h"
+#include "ScopedEnv.h"
 #include "TempDir.h"
-
-namespace {
-
-// Points the suite's configuration database at a file in a fresh folder.
-class ConfigDbAt {
- public:
-  explicit ConfigDbAt(const std::filesystem::path& database) {
-    if (const char* value = std::getenv("LMWS_CONFIGDB")) previous_ = value;
-    ::setenv("LMWS_CONFIGDB", database.c_str(), 1);
-  }
-  ~ConfigDbAt() {
-    if (previous_) {
-      ::setenv("LMWS_CONFIGDB", previous_->c_str(), 1);
-    } else {
-      ::unsetenv("LMWS_CONFIGDB");
-    }
-  }
-
- private:
-  std::optional<std::string> previous_;
-};
-
-}  // namespace
 
 // The file is named after the database up to its last underscore; True in
 // any case switches the flag on, other words leave it off.
@@ -48,7 +23,7 @@ TEST(OverviewSetting, TheFileBesideTheDatabaseSaysTrue) {
   };
   for (const auto& row : rows) {
     if (row.ini != nullptr) dir.Write(row.ini, std::string("[defaults]\nusetagcsvfile=") + row.value + "\n");
-    ConfigDbAt at(dir.File(row.database));
+    const ScopedEnv at("LMWS_CONFIGDB", dir.File(row.database).c_str());
     EXPECT_EQ(LmWsSosiExportUI().UseOverviewFiles(), row.on) << row.database << " " << (row.value ? row.value : "");
   }
 }

@@ -3,57 +3,8 @@
 #include <QDialog>
 #include <QFileDialog>
 
-#include "ModalTestHooks.h"
+#include "ModalRunner.h"
 #include "TempDir.h"
-
-using platform::ModalRunner;
-using platform::ScriptedDialogs;
-using platform::SessionKind;
-
-namespace {
-
-struct NamedDialog : QDialog {
-  explicit NamedDialog(const char* name) { setObjectName(QString::fromLatin1(name)); }
-};
-
-}  // namespace
-
-TEST(ModalRunner, ScriptsAnswerDialogsInOrderAndSeeThemShown) {
-  ScriptedDialogs scripts;
-  bool wasVisible = false;
-  scripts.Then("First", [&](QDialog& d) {
-    wasVisible = d.isVisible();
-    return int(QDialog::Rejected);
-  });
-  scripts.Then("Second", [](QDialog&) { return int(QDialog::Accepted); });
-  NamedDialog first("First"), second("Second");
-  EXPECT_EQ(ModalRunner::Run(first), QDialog::Rejected);
-  EXPECT_TRUE(wasVisible);
-  EXPECT_FALSE(first.isVisible());
-  EXPECT_EQ(ModalRunner::Run(second), QDialog::Accepted);
-  EXPECT_EQ(scripts.Pending(), 0);
-  EXPECT_EQ(platform::ModalTestHooks::History(), (std::deque<QString>{"First", "Second"}));
-}
-
-TEST(ModalRunner, AScriptForAnotherDialogFailsLoudly) {
-  ScriptedDialogs scripts;
-  scripts.Then("Expected", [](QDialog&) { return int(QDialog::Accepted); });
-  NamedDialog other("Other");
-  EXPECT_THROW(ModalRunner::Run(other), std::logic_error);
-}
-
-TEST(ModalRunner, BatchConfirmsUnchangedUnlessTheHostAnswers) {
-  ScriptedDialogs scripts;
-  ModalRunner::SetSession(SessionKind::Batch);
-  NamedDialog plain("Plain");
-  EXPECT_EQ(ModalRunner::Run(plain), QDialog::Accepted);
-
-  ModalRunner::SetBatchAnswer("Answered", [](QDialog&) { return int(QDialog::Rejected); });
-  NamedDialog answered("Answered");
-  EXPECT_EQ(ModalRunner::Run(answered), QDialog::Rejected);
-  ModalRunner::ClearBatchAnswers();
-  EXPECT_EQ(ModalRunner::Run(answered), QDialog::Accepted);
-}
 
 TEST(ModalRunner, FileDialogsTakeTypedNames) {
   TempDir dir;
@@ -69,5 +20,4 @@ TEST(ModalRunner, FileDialogsTakeTypedNames) {
 
   EXPECT_EQ(platform::AnswerFileDialog(open, {QString::fromStdString(dir.File("nope.csv").string())}),
             QDialog::Rejected);
-
 }

@@ -24,14 +24,6 @@ TEST(WinPath, SplitsDriveFolderNameAndExtension) {
   }
 }
 
-TEST(WinPath, PartsLongerThanTheirBuffersFail) {
-  SplitPathResult p;
-  EXPECT_TRUE(SplitPath(L"/" + std::wstring(255, L'a'), p));
-  EXPECT_FALSE(SplitPath(L"/" + std::wstring(256, L'a'), p));
-  EXPECT_TRUE(p.fname.empty());
-  EXPECT_FALSE(SplitPath(std::wstring(255, L'd') + L"/x.xml", p));
-}
-
 TEST(WinPath, MakePathAddsWhatIsMissing) {
   EXPECT_EQ(MakePath(L"C:", L"\\Net\\", L"Area1", L"xml"), L"C:\\Net\\Area1.xml");
   EXPECT_EQ(MakePath(L"C", L"/Net", L"Area1", L".xml"), L"C:/Net/Area1.xml");

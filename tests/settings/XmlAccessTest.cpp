@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include "TempDir.h"
 #include "XmlAccess.h"
@@ -24,44 +23,6 @@ class XmlAccess : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(XmlAccess, SelectionsFollowDocumentOrderAndChildNamesOnly) {
-  XmlElement root = Root("<R><A v='1'/><B><A v='nested'/></B><A v='2' e=''/>text<!-- c --></R>");
-  XmlNodeList list = root.selectNodes("A");
-  ASSERT_EQ(list.length(), 2);
-  EXPECT_EQ(*XmlElement(list.item(1)).getAttribute("v"), L"2");
-  EXPECT_EQ(*XmlElement(list.item(1)).getAttribute("e"), L"");
-  EXPECT_FALSE(XmlElement(list.item(1)).getAttribute("x").has_value());
-  EXPECT_TRUE(list.item(2).IsNull());
-  EXPECT_EQ(*root.selectSingleNode("A").getAttribute("v"), L"1");
-  EXPECT_TRUE(root.selectSingleNode("C").IsNull());
-  EXPECT_EQ(doc.selectNodes("A").length(), 0);
-}
-
-TEST_F(XmlAccess, TextConcatenatesDescendants) {
-  XmlElement root = Root("<R><T>a<b>ø</b>c<![CDATA[<d>]]></T><E/><W> </W></R>");
-  EXPECT_EQ(root.selectSingleNode("T").text(), L"aøc<d>");
-  EXPECT_EQ(root.selectSingleNode("E").text(), L"");
-  EXPECT_EQ(root.selectSingleNode("W").text(), L" ");
-}
-
-TEST_F(XmlAccess, LoadFailsQuietlyOnBadFiles) {
-  EXPECT_FALSE(doc.load((dir.Path() / "missing.xml").wstring()));
-  EXPECT_FALSE(doc.load(dir.Path().wstring()));
-  EXPECT_FALSE(Load("<R/><S/>"));
-  EXPECT_FALSE(Load(""));
-  EXPECT_FALSE(Load("<R>\n<A>\n</R>"));
-  EXPECT_NE(doc.LastLoadError().find("line 3"), std::string::npos);
-}
-
-TEST_F(XmlAccess, LoadRefusesPipesAndDevicesWithoutWaiting) {
-  const auto pipe = dir.File("pipe.xml");
-  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-  EXPECT_FALSE(doc.load(pipe.wstring()));
-  EXPECT_EQ(doc.LastLoadError(), "not a regular file");
-  std::filesystem::create_symlink("/dev/zero", dir.File("zero.xml"));
-  EXPECT_FALSE(doc.load(dir.File("zero.xml").wstring()));
-}
-
 TEST_F(XmlAccess, DeeplyNestedDocumentDoesNotExhaustTheStack) {
   const int depth = 100000;
   std::string xml;
@@ -69,15 +30,6 @@ TEST_F(XmlAccess, DeeplyNestedDocumentDoesNotExhaustTheStack) {
   xml += "x";
   for (int i = 0; i < depth; ++i) xml += "</a>";
   EXPECT_EQ(Root(xml).text(), L"x");
-}
-
-TEST(XmlConversion, IntegerConversion) {
-  EXPECT_EQ(XmlToInt32(L" 2 "), 2);
-  EXPECT_EQ(XmlToInt32(L"+7"), 7);
-  EXPECT_EQ(XmlToInt32(L"-2147483648"), -2147483647 - 1);
-  for (const wchar_t* bad : {L"a", L"", L" ", L"2a", L"1 2", L"-", L"2147483648", L"99999999999999999999"}) {
-    EXPECT_THROW(XmlToInt32(bad), XmlError) << std::string(bad, bad + wcslen(bad));
-  }
 }
 
 TEST(XmlConversion, PathCompletionAddsXmlOnlyWithoutExtension) {

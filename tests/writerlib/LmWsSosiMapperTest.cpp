@@ -2,55 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "HostConsole.h"
 #include "SosiTestText.h"
 #include "TempDir.h"
 #include "TestNetwork.h"
-#include "WideText.h"
-
-namespace {
-
-// One export through the full argument list; the header values are
-// distinct so that each can be found where it belongs.
-struct MapperCall {
-  TestNetwork net;
-  TestTables tables;
-  std::map<int, std::wstring> pointTags{{102, L"+P1=320.01-SK02"}};
-  std::map<int, std::pair<std::wstring, bool>> pipeTags{{301, {L"+P1=320.01-SP01", true}}};
-  std::vector<std::vector<const LwdDeviceSegment*>> runs{{net.first, net.second}};
-
-  bool Run(const std::filesystem::path& path, int fileFormat) {
-    LmWsSosiMapper mapper;
-    mapper.SetSOSIFileFormat(static_cast<LmWsSosiMapper::eSOSIFileFormat>(fileFormat));
-    return mapper.MapToSosi(platform::FromUtf8(path.string()).c_str(), &net.devices, nullptr, {}, &tables.pipeTypes,
-                            &tables.pipeUsage, &tables.pipeMethod, &tables.pipeSupply, &tables.materials,
-                            &tables.standards, &tables.connectionTypes, &tables.connectionUsage,
-                            &tables.connectionMethod, &pointTags, &pipeTags, &runs, L"25: EUREF89 UTM35", L"EUREF89",
-                            L"UTM", L"96 5 0", L"k", L"Produsent AS", L"Kart 7", L"O: Overføringsnett",
-                            L"U: Under arbeid", L"1999", L"D: Drift", L"N: Nedlagt", L"11: Totalstasjon",
-                            L"5: GPS");
-  }
-};
-
-}  // namespace
-
-TEST(LmWsSosiMapper, WritesTheFileAndNamesItWithWhatItHolds) {
-  TempDir dir;
-  const auto path = dir.Path() / "Vågå" / "Ledningsnett_ø.sos";
-  std::filesystem::create_directories(path.parent_path());
-  MapperCall call;
-  platform::HostCapture capture;
-  EXPECT_TRUE(call.Run(path, 2));
-  EXPECT_EQ(ReadBytes(path).substr(0, 7), ".HODE\r\n");
-  const std::wstring written = L"\nSOSI file " + platform::FromUtf8(path.string()) + L" written: 1 curve, 4 points";
-  const std::wstring& lines = capture.CommandLine();
-  ASSERT_GE(lines.size(), written.size());
-  EXPECT_EQ(lines.substr(lines.size() - written.size()), written);
-  EXPECT_NE(lines.find(L"\n1 point object without a position not written"), std::wstring::npos);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(path.parent_path()), {}), 1);
-}
 
 TEST(LmWsSosiMapper, HeaderValuesReachTheirElements) {
   TempDir dir;
@@ -66,4 +21,3 @@ TEST(LmWsSosiMapper, HeaderValuesReachTheirElements) {
     EXPECT_NE(text.find(expected), std::string::npos) << expected;
   }
 }
-

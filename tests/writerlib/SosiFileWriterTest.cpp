@@ -4,27 +4,6 @@
 
 #include <string>
 
-TEST(SosiFileWriter, StreamsGroupsElementsAndCoordinateLinesWithCrLf) {
-  MemorySink sink;
-  SosiFileWriter writer(sink);
-  writer.BeginHeader();
-  writer.Element(2, L"OMRÅDE");
-  writer.Tokens(3, L"MIN-NØ", L"7034123 569012");
-  EXPECT_EQ(writer.BeginObject(L"KURVE"), 1);
-  writer.Text(2, L"OBJTYPE", L"Spillvannsledning");
-  writer.Element(2, L"NØH");
-  writer.Coordinate(703412345, 56901234, 1080);
-  EXPECT_EQ(writer.BeginObject(L"PUNKT"), 2);
-  writer.Element(2, L"NØ");
-  writer.Coordinate(-5, 0);
-  writer.End();
-  EXPECT_EQ(sink.Bytes(),
-            ".HODE\r\n..OMR\xC5" "DE\r\n...MIN-N\xD8 7034123 569012\r\n.KURVE 1:\r\n..OBJTYPE Spillvannsledning\r\n"
-            "..N\xD8H\r\n703412345 56901234 1080\r\n.PUNKT 2:\r\n..N\xD8\r\n-5 0\r\n.SLUTT\r\n");
-  EXPECT_FALSE(writer.Failed());
-  EXPECT_EQ(writer.ObjectCount(), 2);
-}
-
 TEST(SosiFileWriter, QuotesValuesWithBlanksAndSpecialCharactersAndBlanksControlCharacters) {
   const std::pair<std::string, std::string> rows[] = {
       {"SP", "SP"},           {"+P1=320.01-SK01", "+P1=320.01-SK01"}, {"NS-EN 1401-1", "\"NS-EN 1401-1\""},
@@ -61,4 +40,3 @@ TEST(SosiFileWriter, ShortensValuesThatWouldMakeTooLongALine) {
   EXPECT_EQ(bytes.size() - firstEnd - 2, SosiFileWriter::kMaxLineBytes);
   EXPECT_EQ(writer.ShortenedValues(), 2u);
 }
-

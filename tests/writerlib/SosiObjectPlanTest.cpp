@@ -24,21 +24,6 @@ TEST(SosiObjectPlan, AJointWithDifferentHeightsKeepsBothVertices) {
   EXPECT_EQ(Vertices(plan.Curves()[0]).size(), 4u);
 }
 
-TEST(SosiObjectPlan, SegmentsOutsideRunsAndPipesOfTheSetAreWrittenOnce) {
-  TestNetwork net;
-  net.devices.addDevice(net.pipe);  // stands for both its segments, which are there already
-  auto* other = net.store->AddPipe(202, L"VL 110 PE", L"VL", L"PE", L"PE");
-  net.store->AddSegment(other, 311, {{1, 2}, {3, 4}});
-  net.devices.addDevice(other);
-  const PipeRuns runs{{net.second}};
-  const SosiObjectPlan plan(&net.devices, &runs, nullptr);
-  ASSERT_EQ(plan.Curves().size(), 3u);
-  EXPECT_EQ(plan.Curves()[0].segments.front(), net.second);
-  EXPECT_EQ(plan.Curves()[1].segments.front(), net.first);
-  EXPECT_EQ(plan.Curves()[2].segments.front()->getPersistentID(), 311);
-  EXPECT_FALSE(plan.Curves()[2].heights);
-}
-
 TEST(SosiObjectPlan, NullSegmentsAndEmptyRunsAreSkipped) {
   TestNetwork net;
   const PipeRuns runs{{}, {nullptr, net.first, nullptr, net.second, nullptr}};
@@ -48,19 +33,6 @@ TEST(SosiObjectPlan, NullSegmentsAndEmptyRunsAreSkipped) {
   EXPECT_EQ(plan.Curves()[0].segments.size(), 3u);
   EXPECT_NE(plan.Curves()[0].tag, nullptr);
   EXPECT_EQ(Vertices(plan.Curves()[0]).size(), 3u);
-}
-
-TEST(SosiObjectPlan, EveryPointObjectClassIsPlanned) {
-  TestNetwork net;
-  LwdDeviceSet devices;
-  const GmiPosition at(1, 2);
-  int id = 900;
-  for (WsClassId classId :
-       {kClassGully, kClassFitting, kClassHydrant, kClassOutlet, kClassManhole, kClassValve, kClassPipeJoint}) {
-    devices.addDevice(net.store->AddPointObject(classId, ++id, L"P", L"T", &at));
-  }
-  devices.addDevice(net.store->AddDevice(0x1234, ++id, L"Other", L"T"));
-  EXPECT_EQ(SosiObjectPlan(&devices, nullptr, nullptr).Points().size(), 7u);
 }
 
 TEST(SosiObjectPlan, CurvesWithOneDistinctVertexOrSomeHeightsMissingAreCounted) {

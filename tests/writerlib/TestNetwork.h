@@ -1,14 +1,19 @@
 #pragma once
 // Small networks built in code for the writer's tests: a sewer line of two
 // segments between three manholes, a hydrant without height and a valve
-// without a position.
+// without a position; its mapping tables, and one export of it through the
+// mapper's full argument list.
 
+#include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "FeatureTable.h"
+#include "LmWsSosiMapper.h"
 #include "LwdDeviceSet.h"
+#include "WideText.h"
 #include "WsModelStore.h"
 
 struct TestNetwork {
@@ -57,4 +62,26 @@ struct TestTables {
   FeatureTable connectionTypes{{L"Kum 1200 betong", CWsFeature(L"KUM", L"Kum")}};
   FeatureTable connectionUsage{{L"Kum 1200 betong", CWsFeature(L"SK", L"Spillvannskum", 2)}};
   FeatureTable connectionMethod{{L"Kum 1200 betong", CWsFeature(L"B", L"Prefabrikert betong")}};
+};
+
+// One export through the full argument list; the header values are
+// distinct so that each can be found where it belongs.
+struct MapperCall {
+  TestNetwork net;
+  TestTables tables;
+  std::map<int, std::wstring> pointTags{{102, L"+P1=320.01-SK02"}};
+  std::map<int, std::pair<std::wstring, bool>> pipeTags{{301, {L"+P1=320.01-SP01", true}}};
+  std::vector<std::vector<const LwdDeviceSegment*>> runs{{net.first, net.second}};
+
+  bool Run(const std::filesystem::path& path, int fileFormat) {
+    LmWsSosiMapper mapper;
+    mapper.SetSOSIFileFormat(static_cast<LmWsSosiMapper::eSOSIFileFormat>(fileFormat));
+    return mapper.MapToSosi(platform::FromUtf8(path.string()).c_str(), &net.devices, nullptr, {}, &tables.pipeTypes,
+                            &tables.pipeUsage, &tables.pipeMethod, &tables.pipeSupply, &tables.materials,
+                            &tables.standards, &tables.connectionTypes, &tables.connectionUsage,
+                            &tables.connectionMethod, &pointTags, &pipeTags, &runs, L"25: EUREF89 UTM35", L"EUREF89",
+                            L"UTM", L"96 5 0", L"k", L"Produsent AS", L"Kart 7", L"O: Overføringsnett",
+                            L"U: Under arbeid", L"1999", L"D: Drift", L"N: Nedlagt", L"11: Totalstasjon",
+                            L"5: GPS");
+  }
 };
