@@ -102,10 +102,14 @@ std::optional<int> ParseHostOptions(int argc, char** argv, HostOptions& options)
   bool listPaths = false;
   app.add_flag("--list-paths", listPaths,
                "Print the trench paths of MODEL with their type and whether they can be selected, and exit");
-  std::string paths;
-  auto* pathsOption =
-      app.add_option("--paths", paths, "Trench paths left selected: one value, names separated by commas "
-                                       "(default: all)");
+  // One value an option, so that it never takes the model path; given more
+  // than once, the names add up (a town's paths exceed one argument's length).
+  std::vector<std::string> paths;
+  auto* pathsOption = app.add_option("--paths", paths,
+                                     "Trench paths left selected: one value, names separated by commas; may be "
+                                     "given more than once (default: all)")
+                          ->allow_extra_args(false)
+                          ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   // The file dialog lets a user choose regular files only; a pipe or a device
   // here would make the whole choice fail without a word.
   const CLI::Validator regularFile(
@@ -139,7 +143,12 @@ std::optional<int> ParseHostOptions(int argc, char** argv, HostOptions& options)
   if (formatOption->count() > 0) {
     if (auto exitCode = CheckFormat(format, options.format)) return exitCode;
   }
-  if (pathsOption->count() > 0) options.paths = SplitAtCommas(paths);
+  if (pathsOption->count() > 0) {
+    options.paths.emplace();
+    for (const std::string& value : paths) {
+      for (std::string& name : SplitAtCommas(value)) options.paths->push_back(std::move(name));
+    }
+  }
   // A user who picks a file in the save dialog always gets a full path.
   if (options.output && !options.output->empty()) {
     options.output = std::filesystem::absolute(*options.output).lexically_normal().string();
