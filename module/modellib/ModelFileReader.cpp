@@ -143,9 +143,27 @@ class FileReader {
  public:
   explicit FileReader(XMLRead_IDTable& ids) : elements_(ids, lines_) {}
 
-  ModelFileContents Read(const std::string& path) {
+  ModelFileContents ReadFile(const std::string& path) {
     ModelFileContents contents;
-    if (!Load(path, contents)) return contents;
+    if (Load(path, contents)) Build(contents);
+    return contents;
+  }
+
+  ModelFileContents ReadText(std::string_view bytes) {
+    size_ = bytes.size();
+    buffer_ = std::make_unique_for_overwrite<char[]>(size_);
+    std::memcpy(buffer_.get(), bytes.data(), size_);
+    ModelFileContents contents;
+    Build(contents);
+    return contents;
+  }
+
+ private:
+  std::string_view Text() const { return std::string_view(buffer_.get(), size_); }
+
+  // Before the parser rewrites the buffer, the line feeds are indexed for messages.
+  void Build(ModelFileContents& contents) {
+    lines_ = SourceLines(buffer_.get(), size_);
     try {
       const std::string_view text = Text();
       const std::size_t root = Misc(text, text.starts_with("\xEF\xBB\xBF") ? 3 : 0);
@@ -166,11 +184,7 @@ class FileReader {
       contents.problemLine = problem.Offset() < 0 ? 1 : lines_.LineOf(static_cast<std::size_t>(problem.Offset()));
       contents.problem = problem.what();
     }
-    return contents;
   }
-
- private:
-  std::string_view Text() const { return std::string_view(buffer_.get(), size_); }
 
   bool Load(const std::string& path, ModelFileContents& contents) {
     errno = 0;
@@ -181,7 +195,7 @@ class FileReader {
         const long length = std::ftell(file);
         if (length >= 0 && std::fseek(file, 0, SEEK_SET) == 0) {
           size_ = static_cast<std::size_t>(length);
-          buffer_ = std::make_unique_for_overwrite<char[]>(size_ + 1);
+          buffer_ = std::make_unique_for_overwrite<char[]>(size_);
           read = std::fread(buffer_.get(), 1, size_, file) == size_;
         }
       }
@@ -193,7 +207,6 @@ class FileReader {
       contents.problem = std::string("cannot be read: ") + (errno != 0 ? std::strerror(errno) : "read error");
       return false;
     }
-    lines_ = SourceLines(buffer_.get(), size_);
     return true;
   }
 
@@ -286,5 +299,9 @@ class FileReader {
 }  // namespace
 
 ModelFileContents ReadModelFile(const std::string& utf8Path, XMLRead_IDTable& ids) {
-  return FileReader(ids).Read(utf8Path);
+  return FileReader(ids).ReadFile(utf8Path);
+}
+
+ModelFileContents ReadModelText(std::string_view bytes, XMLRead_IDTable& ids) {
+  return FileReader(ids).ReadText(bytes);
 }
