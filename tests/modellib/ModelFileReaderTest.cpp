@@ -2,6 +2,7 @@
 
 #include "HostConsole.h"
 #include "LoadedModel.h"
+#include "ModelConsistency.h"
 #include "TempDir.h"
 
 namespace {
@@ -28,7 +29,7 @@ TEST(ModelFileReader, SampleHasEveryComposite) {
   EXPECT_EQ(model.sections->numSections(), 10);
   EXPECT_EQ(model.connectionPoints->numConnectionPoints(), 12);
   EXPECT_EQ(model.surfaces->numSurfaceDescriptions(), 0);
-  EXPECT_EQ(model.Inconsistency(), "");
+  EXPECT_EQ(ModelInconsistency(model), "");
   EXPECT_EQ(capture.CommandLine(), L"");
 }
 

@@ -2,6 +2,7 @@
 
 #include "HostConsole.h"
 #include "LoadedModel.h"
+#include "ModelConsistency.h"
 #include "NetworkGenerator.h"
 #include "TempDir.h"
 #include "WideText.h"
@@ -36,7 +37,7 @@ TEST(NetworkGenerator, ReadsBackWithTheCountsItReportsAndStreetsOfTwentyToFiftyE
   EXPECT_EQ(model.sections->numSections(), counts.edges);
   EXPECT_EQ(model.connectionPoints->numConnectionPoints(), counts.trenchNodes);
 
-  EXPECT_EQ(model.Inconsistency(), "");
+  EXPECT_EQ(ModelInconsistency(model), "");
   int freePointObjects = 0;
   for (int i = 0; i < model.devices->numDevices(); ++i) {
     if (const auto* point = dynamic_cast<const LwdDevicePointObject*>(model.devices->getDevice(i))) {
