@@ -11,18 +11,6 @@ std::wstring Resolved(const CodeList& list, std::wstring value, const std::wstri
 
 }  // namespace
 
-TEST(CodeLists, FallbackEntriesStandWhereTheDialogExpectsThem) {
-  EXPECT_EQ(DefaultNetLevelList().size(), 4u);
-  EXPECT_EQ(DefaultStatusList().size(), 14u);
-  EXPECT_EQ(DefaultStatusList().back(), L"W: Planlagt prosjektert");
-  EXPECT_EQ(FindInList(DefaultStatusPipeList(), L"P: Prosjektert"), 7);
-  EXPECT_EQ(FindInList(DefaultStatusConnectionList(), L"P: Prosjektert"), 4);
-  EXPECT_EQ(DefaultGeometryQualityXYList().size(), 12u);
-  EXPECT_EQ(FindInList(DefaultGeometryQualityXYList(), L"10: Prosjektert"), 2);
-  EXPECT_EQ(DefaultGeometryQualityZList().size(), 8u);
-  EXPECT_EQ(FindInList(DefaultGeometryQualityZList(), L"6: Prosjektert"), 6);
-}
-
 TEST(CodeLists, FindIgnoresCaseOfNorwegianLettersButNeedsTheWholeText) {
   EXPECT_EQ(FindInList(DefaultNetLevelList(), L"O: OVERFØRINGSNETT"), 3);
   EXPECT_EQ(FindInList({L"Å: Ærlig Öde Äng"}, L"å: æRLIG öDE äNG"), 0);

@@ -52,24 +52,16 @@ TEST(LmWsSosiExportFileFormatData, LaterVariantInheritsWhatItLeavesOut) {
   EXPECT_EQ(catalogue[1], expected);
 }
 
-TEST(LmWsSosiExportFileFormatData, PositionNotIndexOrdersTheCatalogue) {
+TEST(LmWsSosiExportFileFormatData, PositionNotIndexOrdersTheCatalogueAndBadIndexIsInherited) {
   const FileFormatCatalogue catalogue =
-      Load("<FileFormat Name='X' Index='7'/><Other/><FileFormat Name='Y' Index=' -3 '/><FileFormat Name='Z'/>");
-  ASSERT_EQ(catalogue.size(), 3u);
+      Load("<FileFormat Name='X' Index='7'/><Other/><FileFormat Name='Y' Index=' -3 '/>"
+           "<FileFormat Name='B' Index='to'><DisplayName>B</DisplayName></FileFormat><FileFormat Name='Z'/>");
+  ASSERT_EQ(catalogue.size(), 4u);
   EXPECT_EQ(catalogue[0].Index, 7);
   EXPECT_EQ(catalogue[1].Index, -3);
-  EXPECT_EQ(catalogue[2].Name, L"Z");
+  EXPECT_EQ(catalogue[2].DisplayName, L"B");
   EXPECT_EQ(catalogue[2].Index, -3);
-}
-
-TEST(LmWsSosiExportFileFormatData, IndexThatIsNotANumberIsSkipped) {
-  const FileFormatCatalogue catalogue =
-      Load("<FileFormat Name='A' Index='1'/><FileFormat Name='B' Index='to'><DisplayName>B</DisplayName></FileFormat>"
-           "<FileFormat Name='C' Index='2'/>");
-  ASSERT_EQ(catalogue.size(), 3u);
-  EXPECT_EQ(catalogue[1].Index, 1);
-  EXPECT_EQ(catalogue[1].DisplayName, L"B");
-  EXPECT_EQ(catalogue[2].Index, 2);
+  EXPECT_EQ(catalogue[3].Name, L"Z");
 }
 
 TEST(LmWsSosiExportFileFormatData, UnusableFileLeavesTheCatalogueAsItWas) {
@@ -85,4 +77,3 @@ TEST(LmWsSosiExportFileFormatData, UnusableFileLeavesTheCatalogueAsItWas) {
     EXPECT_EQ(catalogue, before);
   }
 }
-

@@ -46,14 +46,6 @@ const char* kAllGroups =
 
 }  // namespace
 
-TEST(SOSIFeatureGroupData, FileNameFollowsTheFileFormat) {
-  EXPECT_EQ(FeatureGroupFileName(L"/cfg/", 2), L"/cfg/SOSIExport.FeatureGroups.Gemini.xml");
-  for (int format : {0, 1, 3, -1}) {
-    EXPECT_EQ(FeatureGroupFileName(L"/cfg/", format), L"/cfg/SOSIExport.FeatureGroups.GISLINE.xml");
-  }
-  EXPECT_EQ(FeatureGroupFileName(L"cfg", 2), L"cfgSOSIExport.FeatureGroups.Gemini.xml");
-}
-
 TEST(SOSIFeatureGroupData, EveryGroupFillsItsOwnList) {
   const SOSIFeatureGroupData h = Read(kAllGroups);
   EXPECT_EQ(h.PipeTypeFeatures().at(0), CWsFeature(L"SP", L"Spillvannsledning", 2));

@@ -8,7 +8,6 @@
 #include <set>
 
 #include "CodeLists.h"
-#include "IniFile.h"
 #include "LmWsSosiExportFileFormatData.h"
 #include "SOSIFeatureGroupData.h"
 #include "SOSIMapperDataReader.h"
@@ -88,16 +87,6 @@ TEST(ShippedConfiguration, BothFeatureGroupFilesFillEveryListWithDistinctCodes) 
   }
 }
 
-TEST(ShippedConfiguration, DefaultSettingsChooseGeminiInUtm32) {
-  const std::unique_ptr<SOSIMapperData> settings = LoadSOSIMapperData(ConfigFolder() + L"SOSIExport.cfg.xml");
-  ASSERT_NE(settings, nullptr);
-  EXPECT_EQ(settings->FileFormat, 2);
-  EXPECT_EQ(settings->CoordinateSystem, L"22");
-  EXPECT_TRUE(settings->FileName.empty());
-  ASSERT_NE(settings->CurrentPipeTypes(), nullptr);
-  EXPECT_EQ(settings->CurrentPipeTypes()->at(L"SP 160 PVC"), CWsFeature(L"SP", L"Spillvannsledning", 2));
-}
-
 TEST(ShippedConfiguration, DefaultSettingsUseOnlyCodesOfTheirVariantsLists) {
   const std::unique_ptr<SOSIMapperData> settings = LoadSOSIMapperData(ConfigFolder() + L"SOSIExport.cfg.xml");
   ASSERT_NE(settings, nullptr);
@@ -122,11 +111,4 @@ TEST(ShippedConfiguration, DefaultSettingsUseOnlyCodesOfTheirVariantsLists) {
   EXPECT_GE(FindInList(gemini.ConnectionStatusFeatures(), settings->StatusConnection), 0);
   EXPECT_GE(FindInList(gemini.GeometryQualityXYFeatures(), settings->GeometryQualityXY), 0);
   EXPECT_GE(FindInList(gemini.GeometryQualityZFeatures(), settings->GeometryQualityZ), 0);
-}
-
-TEST(ShippedConfiguration, OverviewSettingIsOffInTheDefaultsSection) {
-  const std::wstring ini = ConfigFolder() + L"WaterSewer_LmWsSOSIExport.ini";
-  wchar_t value[260];
-  platform::GetPrivateProfileStringW(L"Defaults", L"UseTagCSVFile", L"missing", value, 260, ini.c_str());
-  EXPECT_EQ(std::wstring(value), L"False");
 }

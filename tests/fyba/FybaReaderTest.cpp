@@ -30,8 +30,3 @@ TEST(FybaReader, CollectsWhatFybaReports) {
   ASSERT_FALSE(jump.errors.empty());
   EXPECT_EQ(jump.errors.front().rfind("147 ", 0), 0u) << jump.errors.front();
 }
-
-TEST(FybaReader, ReportsAFileItCannotOpen) {
-  EXPECT_FALSE(Read(kPlainHeader + ".PUNKT 1:\n..NØ\n0 0\n").opened);
-}
-
