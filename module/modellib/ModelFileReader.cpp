@@ -2,13 +2,13 @@
 
 #include <array>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <string_view>
 
 #include <pugixml.hpp>
 
 #include "GmiGeodataSet.h"
+#include "MappedFile.h"
 #include "ModelElementReader.h"
 #include "SourceLines.h"
 #include "XmlBlank.h"
@@ -145,25 +145,31 @@ class FileReader {
 
   ModelFileContents ReadFile(const std::string& path) {
     ModelFileContents contents;
-    if (Load(path, contents)) Build(contents);
+    errno = 0;
+    if (file_.Open(path)) {
+      Build(contents);
+    } else {
+      contents.problem = std::string("cannot be read: ") + (errno != 0 ? std::strerror(errno) : "read error");
+    }
     return contents;
   }
 
   ModelFileContents ReadText(std::string_view bytes) {
-    size_ = bytes.size();
-    buffer_ = std::make_unique_for_overwrite<char[]>(size_);
-    std::memcpy(buffer_.get(), bytes.data(), size_);
     ModelFileContents contents;
-    Build(contents);
+    if (file_.Copy(bytes)) {
+      Build(contents);
+    } else {
+      contents.problem = std::string("cannot be read: ") + std::strerror(errno);
+    }
     return contents;
   }
 
  private:
-  std::string_view Text() const { return std::string_view(buffer_.get(), size_); }
+  std::string_view Text() const { return std::string_view(file_.Data(), file_.Size()); }
 
   // Before the parser rewrites the buffer, the line feeds are indexed for messages.
   void Build(ModelFileContents& contents) {
-    lines_ = SourceLines(buffer_.get(), size_);
+    lines_ = SourceLines(file_.Data(), file_.Size());
     try {
       const std::string_view text = Text();
       const std::size_t root = Misc(text, text.starts_with("\xEF\xBB\xBF") ? 3 : 0);
@@ -186,35 +192,11 @@ class FileReader {
     }
   }
 
-  bool Load(const std::string& path, ModelFileContents& contents) {
-    errno = 0;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    bool read = false;
-    if (file != nullptr) {
-      if (std::fseek(file, 0, SEEK_END) == 0) {
-        const long length = std::ftell(file);
-        if (length >= 0 && std::fseek(file, 0, SEEK_SET) == 0) {
-          size_ = static_cast<std::size_t>(length);
-          buffer_ = std::make_unique_for_overwrite<char[]>(size_);
-          read = std::fread(buffer_.get(), 1, size_, file) == size_;
-        }
-      }
-      const int error = errno;
-      std::fclose(file);
-      errno = error;
-    }
-    if (!read) {
-      contents.problem = std::string("cannot be read: ") + (errno != 0 ? std::strerror(errno) : "read error");
-      return false;
-    }
-    return true;
-  }
-
   // A file of another shape, parsed as one piece.
   void ReadWhole(ModelFileContents& contents) {
     pugi::xml_document document;
     const pugi::xml_parse_result result =
-        document.load_buffer_inplace(buffer_.get(), size_, pugi::parse_default, pugi::encoding_utf8);
+        document.load_buffer_inplace(file_.Data(), file_.Size(), pugi::parse_default, pugi::encoding_utf8);
     if (!result) throw ModelFileProblem(result.offset, NotWellFormed(result));
     const pugi::xml_node root = document.document_element();
     Begin(root, 0, contents);
@@ -262,10 +244,10 @@ class FileReader {
 
   // What follows the document element is only checked to be well-formed.
   void ReadTrailer(std::size_t from) {
-    if (Misc(Text(), from) == size_) return;
+    if (Misc(Text(), from) == file_.Size()) return;
     pugi::xml_document trailer;
     const pugi::xml_parse_result result =
-        trailer.load_buffer_inplace(buffer_.get() + from, size_ - from, kPieceOptions, pugi::encoding_utf8);
+        trailer.load_buffer_inplace(file_.Data() + from, file_.Size() - from, kPieceOptions, pugi::encoding_utf8);
     if (!result) throw ModelFileProblem(static_cast<std::ptrdiff_t>(from) + result.offset, NotWellFormed(result));
   }
 
@@ -273,9 +255,10 @@ class FileReader {
     if (to == from) return;
     pugi::xml_document piece;
     const pugi::xml_parse_result result =
-        piece.load_buffer_inplace(buffer_.get() + from, to - from, kPieceOptions, pugi::encoding_utf8);
+        piece.load_buffer_inplace(file_.Data() + from, to - from, kPieceOptions, pugi::encoding_utf8);
     if (!result) throw ModelFileProblem(static_cast<std::ptrdiff_t>(from) + result.offset, NotWellFormed(result));
     elements_.Define(piece, static_cast<std::ptrdiff_t>(from));
+    file_.Release(to);
   }
 
   // Where the scan cannot find the end of an element, the parser reads the
@@ -284,14 +267,13 @@ class FileReader {
   [[noreturn]] void Malformed(std::size_t from) {
     pugi::xml_document rest;
     pugi::xml_parse_result result =
-        rest.load_buffer_inplace(buffer_.get() + from, size_ - from, kPieceOptions, pugi::encoding_utf8);
+        rest.load_buffer_inplace(file_.Data() + from, file_.Size() - from, kPieceOptions, pugi::encoding_utf8);
     if (!result) throw ModelFileProblem(static_cast<std::ptrdiff_t>(from) + result.offset, NotWellFormed(result));
     result.status = pugi::status_end_element_mismatch;
-    throw ModelFileProblem(static_cast<std::ptrdiff_t>(size_) - 1, NotWellFormed(result));
+    throw ModelFileProblem(static_cast<std::ptrdiff_t>(file_.Size()) - 1, NotWellFormed(result));
   }
 
-  std::unique_ptr<char[]> buffer_;
-  std::size_t size_ = 0;
+  MappedFile file_;
   SourceLines lines_;
   ModelElementReader elements_;
 };
