@@ -5,6 +5,7 @@
 
 #include <iconv.h>
 
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -15,17 +16,21 @@
 
 namespace {
 
-// The character of one ISO-8859-10 byte, by iconv.
-wchar_t Decoded(char byte) {
-  static iconv_t decoder = iconv_open("WCHAR_T", "ISO-8859-10");
-  wchar_t c = 0;
-  char* in = &byte;
-  std::size_t inLeft = 1;
-  char* out = reinterpret_cast<char*>(&c);
-  std::size_t outLeft = sizeof c;
-  iconv(decoder, &in, &inLeft, &out, &outLeft);
-  return c;
-}
+// The character of each ISO-8859-10 byte, by iconv.
+const std::array<wchar_t, 256> kDecoded = [] {
+  std::array<wchar_t, 256> characters{};
+  const iconv_t decoder = iconv_open("WCHAR_T", "ISO-8859-10");
+  for (std::size_t byte = 0; byte < characters.size(); ++byte) {
+    char in = static_cast<char>(byte);
+    char* from = &in;
+    std::size_t inLeft = 1;
+    char* to = reinterpret_cast<char*>(&characters[byte]);
+    std::size_t outLeft = sizeof(wchar_t);
+    iconv(decoder, &from, &inLeft, &to, &outLeft);
+  }
+  iconv_close(decoder);
+  return characters;
+}();
 
 // What a SOSI reader makes of a token: the text inside quotes, doubled quotes single.
 std::string ReadToken(const std::string& token) {
@@ -49,13 +54,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string joined;
   std::size_t outside = 0;
   for (const wchar_t c : text) {
-    std::string bytes;
-    single.Encode(std::wstring_view(&c, 1), bytes);
-    joined += bytes;
-    if (bytes.size() == 1 && Decoded(bytes[0]) == c) continue;
+    char bytes[Iso8859_10Encoder::kMaxBytesPerCharacter];
+    const std::string_view one(bytes, static_cast<std::size_t>(single.Encode(std::wstring_view(&c, 1), bytes) - bytes));
+    joined += one;
+    if (one.size() == 1 && kDecoded[static_cast<unsigned char>(one[0])] == c) continue;
     ++outside;
-    if (bytes.size() > Iso8859_10Encoder::kMaxBytesPerCharacter) std::abort();
-    for (const char byte : bytes) {
+    for (const char byte : one) {
       if (static_cast<unsigned char>(byte) >= 0x80) std::abort();
     }
   }
