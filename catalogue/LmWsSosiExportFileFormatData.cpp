@@ -61,15 +61,15 @@ void LmWsSosiExportFileFormatData::ReadFromXml(const XmlElement& element) {
   for (const auto& [name, field] : ownHeaders) ReadChildText(element, name, *field);
 }
 
-bool LoadFileFormats(FileFormatCatalogue& catalogue, const std::wstring& path) {
-  if (path.empty()) return false;
-  const std::wstring completed = CompleteXmlPath(path);
-  if (completed.empty()) return false;
+namespace {
 
+// `load` fills the document; false when it cannot.
+template <typename Load>
+bool ReadFileFormats(FileFormatCatalogue& catalogue, Load load) {
   XmlDocument document;
   if (document.Create() != kXmlOk) return false;
   document.PrepareForReading();
-  if (!document.load(completed)) return false;
+  if (!load(document)) return false;
 
   const XmlNodeList roots = document.selectNodes("SOSIExportFileFormats");
   if (roots.length() != 1) return false;
@@ -89,4 +89,17 @@ bool LoadFileFormats(FileFormatCatalogue& catalogue, const std::wstring& path) {
   }
   catalogue = std::move(loaded);
   return true;
+}
+
+}  // namespace
+
+bool LoadFileFormats(FileFormatCatalogue& catalogue, const std::wstring& path) {
+  if (path.empty()) return false;
+  const std::wstring completed = CompleteXmlPath(path);
+  if (completed.empty()) return false;
+  return ReadFileFormats(catalogue, [&completed](XmlDocument& document) { return document.load(completed); });
+}
+
+bool LoadFileFormatsText(FileFormatCatalogue& catalogue, std::string_view bytes) {
+  return ReadFileFormats(catalogue, [bytes](XmlDocument& document) { return document.loadText(bytes); });
 }

@@ -4,6 +4,7 @@
 // everywhere by its position in the catalogue (the file format value).
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "XmlAccess.h"
@@ -48,3 +49,5 @@ using FileFormatCatalogue = std::vector<LmWsSosiExportFileFormatData>;
 // when the name has no extension). False, with the catalogue unchanged, when
 // the file cannot be used.
 bool LoadFileFormats(FileFormatCatalogue& catalogue, const std::wstring& path);
+// The same for the bytes of a catalogue file already in memory.
+bool LoadFileFormatsText(FileFormatCatalogue& catalogue, std::string_view bytes);

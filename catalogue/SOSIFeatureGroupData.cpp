@@ -42,43 +42,53 @@ void ReadFeatureTextList(const XmlElement& group, FeatureTextList& list) {
   ReadFeatures(group, list, [](const CWsFeature& feature) { return feature.Feature() + L": " + feature.Description(); });
 }
 
-void ReadFeatureGroupFile(const std::wstring& path, SOSIFeatureGroupData& holder) {
-  holder = SOSIFeatureGroupData();
-  if (path.empty()) return;
+template <typename Load>
+void SOSIFeatureGroupData::Read(Load load) {
   try {
     XmlDocument document;
     if (document.Create() != kXmlOk) return;
     document.PrepareForReading();
-    if (!document.load(path)) return;
+    if (!load(document)) return;
     const XmlNodeList roots = document.selectNodes("SOSIFeatureGroupData");
     if (roots.length() != 1) return;
     const XmlElement root(roots.item(0));
     if (root.IsNull()) return;
 
     const std::pair<const char*, FeatureList*> featureGroups[] = {
-        {"PipeTypeFeatures", &holder.pipeTypes_},
-        {"PipeUsageFeatures", &holder.pipeUsage_},
-        {"PipeMethodFeatures", &holder.pipeMethod_},
-        {"PipeSupplyFeatures", &holder.pipeSupply_},
-        {"PipeMaterialFeatures", &holder.pipeMaterials_},
-        {"PipeMaterialProductStandardFeatures", &holder.productStandards_},
-        {"ConnectionTypeFeatures", &holder.connectionTypes_},
-        {"ConnectionUsageFeatures", &holder.connectionUsage_},
-        {"ConnectionMethodFeatures", &holder.connectionMethod_},
+        {"PipeTypeFeatures", &pipeTypes_},
+        {"PipeUsageFeatures", &pipeUsage_},
+        {"PipeMethodFeatures", &pipeMethod_},
+        {"PipeSupplyFeatures", &pipeSupply_},
+        {"PipeMaterialFeatures", &pipeMaterials_},
+        {"PipeMaterialProductStandardFeatures", &productStandards_},
+        {"ConnectionTypeFeatures", &connectionTypes_},
+        {"ConnectionUsageFeatures", &connectionUsage_},
+        {"ConnectionMethodFeatures", &connectionMethod_},
     };
     for (const auto& [name, list] : featureGroups) ReadFeatureList(root.selectSingleNode(name), *list);
 
     const std::pair<const char*, FeatureTextList*> textGroups[] = {
-        {"NetworkLevelFeatures", &holder.networkLevels_},
-        {"SosiStatusFeatures", &holder.sosiStatus_},
-        {"PipeStatusFeatures", &holder.pipeStatus_},
-        {"ConnectionStatusFeatures", &holder.connectionStatus_},
-        {"GeometryQualityXYFeatures", &holder.qualityXY_},
-        {"GeometryQualityZFeatures", &holder.qualityZ_},
+        {"NetworkLevelFeatures", &networkLevels_},
+        {"SosiStatusFeatures", &sosiStatus_},
+        {"PipeStatusFeatures", &pipeStatus_},
+        {"ConnectionStatusFeatures", &connectionStatus_},
+        {"GeometryQualityXYFeatures", &qualityXY_},
+        {"GeometryQualityZFeatures", &qualityZ_},
     };
     for (const auto& [name, list] : textGroups) ReadFeatureTextList(root.selectSingleNode(name), *list);
   } catch (const std::exception&) {
     // The pages then fall back to their built-in lists, as for an unreadable file.
-    holder = SOSIFeatureGroupData();
+    *this = SOSIFeatureGroupData();
   }
+}
+
+void ReadFeatureGroupFile(const std::wstring& path, SOSIFeatureGroupData& holder) {
+  holder = SOSIFeatureGroupData();
+  if (path.empty()) return;
+  holder.Read([&path](XmlDocument& document) { return document.load(path); });
+}
+
+void ReadFeatureGroupText(std::string_view bytes, SOSIFeatureGroupData& holder) {
+  holder = SOSIFeatureGroupData();
+  holder.Read([bytes](XmlDocument& document) { return document.loadText(bytes); });
 }

@@ -4,6 +4,7 @@
 // format value 2) or "SOSIExport.FeatureGroups.GISLINE.xml" (all others).
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "CWsFeature.h"
@@ -32,6 +33,10 @@ class SOSIFeatureGroupData {
 
  private:
   friend void ReadFeatureGroupFile(const std::wstring& path, SOSIFeatureGroupData& holder);
+  friend void ReadFeatureGroupText(std::string_view bytes, SOSIFeatureGroupData& holder);
+  // `load` fills the document; the lists stay empty when it cannot.
+  template <typename Load>
+  void Read(Load load);
 
   FeatureList pipeTypes_, pipeUsage_, pipeMethod_, pipeSupply_;
   FeatureList connectionTypes_, connectionUsage_, connectionMethod_;
@@ -44,5 +49,7 @@ std::wstring FeatureGroupFileName(const std::wstring& folder, int fileFormat);
 void LoadFeatureGroups(const std::wstring& folder, int fileFormat, SOSIFeatureGroupData& holder);
 // Empties all fifteen lists, then fills them from the file (path used as given).
 void ReadFeatureGroupFile(const std::wstring& path, SOSIFeatureGroupData& holder);
+// The same for the bytes of a feature group file already in memory.
+void ReadFeatureGroupText(std::string_view bytes, SOSIFeatureGroupData& holder);
 void ReadFeatureList(const XmlElement& group, FeatureList& list);
 void ReadFeatureTextList(const XmlElement& group, FeatureTextList& list);

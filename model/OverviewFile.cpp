@@ -124,8 +124,10 @@ void DecodeOverviewText(std::string_view bytes, bool utf8, std::wstring& text) {
 }
 
 void ReadOverviewFile(const std::wstring& path, OverviewReceiver& receiver) {
-  const std::string contents = ReadBytes(path);
-  std::string_view bytes = contents;
+  ReadOverviewText(ReadBytes(path), receiver);
+}
+
+void ReadOverviewText(std::string_view bytes, OverviewReceiver& receiver) {
   const bool utf8 = IsUtf8Text(bytes);
   if (utf8 && bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
 

@@ -28,6 +28,8 @@ class OverviewReceiver {
 // file that has at least three tags (the first three). A file that cannot be
 // opened, or is of neither kind, gives nothing.
 void ReadOverviewFile(const std::wstring& path, OverviewReceiver& receiver);
+// The same for the bytes of a file already in memory.
+void ReadOverviewText(std::string_view bytes, OverviewReceiver& receiver);
 
 // The files are ANSI text from spreadsheet exports, taken as Windows-1252,
 // unless the whole file is valid UTF-8.

@@ -53,20 +53,36 @@ std::wstring WithoutTrailingBlanks(std::wstring text) {
   return text;
 }
 
+// The value of the key, of the first section and key that match, as `parse`
+// gives the entries of the text to `query` through OnEntry.
+template <typename Parse>
+std::optional<std::wstring> FindValue(const wchar_t* section, const wchar_t* key, Parse parse) {
+  KeyQuery query{section, key, std::nullopt};
+  UseWindowsProfileRules();
+  parse(query);
+  if (!query.value) return std::nullopt;
+  return WithoutEnclosingQuotes(*query.value);
+}
+
 }  // namespace
+
+std::optional<std::wstring> ProfileValueInText(const std::string& text, const wchar_t* section, const wchar_t* key) {
+  return FindValue(section, key, [&text](KeyQuery& query) { ini_parse_string(text.c_str(), OnEntry, &query); });
+}
 
 std::size_t GetPrivateProfileStringW(const wchar_t* section, const wchar_t* key, const wchar_t* defaultValue,
                                      wchar_t* buffer, std::size_t bufferSize, const wchar_t* fileName) {
   if (buffer == nullptr || bufferSize == 0) return 0;
   std::wstring result = WithoutTrailingBlanks(defaultValue != nullptr ? defaultValue : L"");
   if (section != nullptr && key != nullptr && fileName != nullptr) {
-    KeyQuery query{section, key, std::nullopt};
-    UseWindowsProfileRules();
     const std::string file = ToUtf8(fileName);
     // Only a regular file is read: a pipe or a device in its place would never end.
     std::error_code ec;
-    if (std::filesystem::is_regular_file(file, ec)) ini_parse(file.c_str(), OnEntry, &query);
-    if (query.value) result = WithoutEnclosingQuotes(*query.value);
+    if (std::filesystem::is_regular_file(file, ec)) {
+      const auto value =
+          FindValue(section, key, [&file](KeyQuery& query) { ini_parse(file.c_str(), OnEntry, &query); });
+      if (value) result = *value;
+    }
   }
   const std::size_t count = std::min(result.size(), bufferSize - 1);
   std::copy_n(result.begin(), count, buffer);

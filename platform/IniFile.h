@@ -5,6 +5,7 @@
 // default. Only lines that begin with ';' are comments.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -15,5 +16,9 @@ namespace platform {
 // in a matching section wins.
 std::size_t GetPrivateProfileStringW(const wchar_t* section, const wchar_t* key, const wchar_t* defaultValue,
                                      wchar_t* buffer, std::size_t bufferSize, const wchar_t* fileName);
+
+// The value of the key in the text of such a file, read by the same rules;
+// none when the section or key is missing. The text ends at a NUL byte.
+std::optional<std::wstring> ProfileValueInText(const std::string& text, const wchar_t* section, const wchar_t* key);
 
 }  // namespace platform

@@ -15,11 +15,13 @@ void ReadTextElements(const XmlElement& root, const std::array<SOSIMapperTextEle
   }
 }
 
-std::unique_ptr<SOSIMapperData> ReadSettingsFile(const std::wstring& path) {
+// `load` fills the document; false when it cannot.
+template <typename Load>
+std::unique_ptr<SOSIMapperData> ReadSettings(Load load) {
   XmlDocument document;
   if (document.Create() != kXmlOk) return nullptr;
   document.PrepareForReading();
-  if (!document.load(CompleteXmlPath(path))) return nullptr;
+  if (!load(document)) return nullptr;
   XmlNodeList roots = document.selectNodes(kSOSIMapperDataElement);
   if (roots.length() != 1) return nullptr;
   XmlElement root(roots.item(0));
@@ -42,13 +44,21 @@ std::unique_ptr<SOSIMapperData> ReadSettingsFile(const std::wstring& path) {
 
 }  // namespace
 
+// A number that does not convert, or the XML component failing, makes the
+// file as unusable as a malformed one.
 std::unique_ptr<SOSIMapperData> LoadSOSIMapperData(const std::wstring& path) {
   if (path.empty()) return nullptr;
   try {
-    return ReadSettingsFile(path);
+    return ReadSettings([&path](XmlDocument& document) { return document.load(CompleteXmlPath(path)); });
   } catch (...) {
-    // A number that does not convert, or the XML component failing, makes the
-    // file as unusable as a malformed one.
+    return nullptr;
+  }
+}
+
+std::unique_ptr<SOSIMapperData> LoadSOSIMapperDataText(std::string_view bytes) {
+  try {
+    return ReadSettings([bytes](XmlDocument& document) { return document.loadText(bytes); });
+  } catch (...) {
     return nullptr;
   }
 }

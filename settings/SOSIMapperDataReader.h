@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "SOSIMapperData.h"
 #include "XmlAccess.h"
@@ -13,6 +14,8 @@
 // element is missing keep their defaults; an element without text empties
 // its field (FileFormat excepted: empty keeps 1).
 std::unique_ptr<SOSIMapperData> LoadSOSIMapperData(const std::wstring& path);
+// The same for the bytes of a settings file already in memory.
+std::unique_ptr<SOSIMapperData> LoadSOSIMapperDataText(std::string_view bytes);
 
 // Reads table elements of one kind, in document order, into `tables`. An
 // element without FileMode goes under the FileMode before it (0 at first), a

@@ -1,6 +1,7 @@
 #include "SOSIMapperDataWriter.h"
 
 #include <charconv>
+#include <optional>
 
 #include "KeyValuePair.h"
 #include "SOSIMapperDataElements.h"
@@ -19,11 +20,8 @@ void WriteTextElements(const SOSIMapperData& data, const std::array<SOSIMapperTe
   for (const auto& [name, field] : elements) WriteTextElement(data.*field, name, &document, root);
 }
 
-bool WriteSettingsFile(const SOSIMapperData& data, const std::wstring& path) {
-  XmlDocument document;
+bool BuildSettingsDocument(const SOSIMapperData& data, XmlDocument& document) {
   if (document.Create() != kXmlOk) return false;
-  const std::wstring target = CompleteXmlPath(path);
-  if (target.empty()) return false;
   XmlElement root = document.createElement(kSOSIMapperDataElement);
   if (root.IsNull()) return false;
   document.appendChild(root);
@@ -34,7 +32,14 @@ bool WriteSettingsFile(const SOSIMapperData& data, const std::wstring& path) {
   WriteTextElement(DecimalText(data.FileFormat), kFileFormatElement, &document, root);
   WriteTextElements(data, kStatusTextElements, document, root);
   for (const auto& [name, field] : kTableElements) WriteFeatureTables(data.*field, name, &document, root);
-  return document.save(target) == kXmlOk;
+  return true;
+}
+
+bool WriteSettingsFile(const SOSIMapperData& data, const std::wstring& path) {
+  const std::wstring target = CompleteXmlPath(path);
+  if (target.empty()) return false;
+  XmlDocument document;
+  return BuildSettingsDocument(data, document) && document.save(target) == kXmlOk;
 }
 
 }  // namespace
@@ -45,6 +50,15 @@ bool SaveSOSIMapperData(const SOSIMapperData& data, const std::wstring& path) {
   } catch (...) {
     return false;
   }
+}
+
+std::optional<std::string> SOSIMapperDataText(const SOSIMapperData& data) {
+  try {
+    XmlDocument document;
+    if (BuildSettingsDocument(data, document)) return document.ToUtf8String();
+  } catch (...) {
+  }
+  return std::nullopt;
 }
 
 void WriteTextElement(const std::wstring& value, const char* name, XmlDocument* document, XmlElement parent) {

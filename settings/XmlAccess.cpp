@@ -156,7 +156,14 @@ bool XmlDocument::load(const std::wstring& path) {
     lastLoadError_ = "cannot read file";
     return false;
   }
-  const std::string bytes = std::move(buffer).str();
+  return loadText(std::move(buffer).str());
+}
+
+bool XmlDocument::loadText(std::string_view bytes) {
+  if (!created_) throw XmlError(kXmlFailed, "document not created");
+  doc_.reset();
+  pool_ = pugi::xml_node();
+  lastLoadError_.clear();
   const pugi::xml_parse_result result =
       doc_.load_buffer(bytes.data(), bytes.size(), pugi::parse_default | pugi::parse_ws_pcdata_single);
   if (!result) {

@@ -12,6 +12,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <pugixml.hpp>
@@ -100,6 +101,8 @@ class XmlDocument {
   // Parses the whole file. False when it is missing, unreadable, not
   // well-formed, or has no single document element.
   bool load(const std::wstring& path);
+  // The same for the bytes of a file already in memory.
+  bool loadText(std::string_view bytes);
   // Where the last failed load went wrong, for messages ("line 12: ...").
   const std::string& LastLoadError() const { return lastLoadError_; }
 

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string_view>
@@ -10,6 +9,7 @@
 #include <pugixml.hpp>
 
 #include "GmiGeodataSet.h"
+#include "MappedFile.h"
 #include "ModelElementReader.h"
 #include "SourceLines.h"
 #include "WideText.h"
@@ -146,9 +146,33 @@ class FileReader {
   FileReader(XMLRead_IDTable& ids, std::wstring defaultNamespace)
       : elements_(ids, lines_), defaultNamespace_(std::move(defaultNamespace)) {}
 
-  ModelFileContents Read(const std::string& path) {
+  ModelFileContents ReadFile(const std::string& path) {
     ModelFileContents contents;
-    if (!Load(path, contents)) return contents;
+    errno = 0;
+    if (file_.Open(path)) {
+      Build(contents);
+    } else {
+      contents.problem = std::string("cannot be read: ") + (errno != 0 ? std::strerror(errno) : "read error");
+    }
+    return contents;
+  }
+
+  ModelFileContents ReadText(std::string_view bytes) {
+    ModelFileContents contents;
+    if (file_.Copy(bytes)) {
+      Build(contents);
+    } else {
+      contents.problem = std::string("cannot be read: ") + std::strerror(errno);
+    }
+    return contents;
+  }
+
+ private:
+  std::string_view Text() const { return std::string_view(file_.Data(), file_.Size()); }
+
+  // Before the parser rewrites the buffer, the line feeds are indexed for messages.
+  void Build(ModelFileContents& contents) {
+    lines_ = SourceLines(file_.Data(), file_.Size());
     try {
       const std::string_view text = Text();
       const std::size_t root = Misc(text, text.starts_with("\xEF\xBB\xBF") ? 3 : 0);
@@ -169,42 +193,13 @@ class FileReader {
       contents.problemLine = problem.Offset() < 0 ? 1 : lines_.LineOf(static_cast<std::size_t>(problem.Offset()));
       contents.problem = problem.what();
     }
-    return contents;
-  }
-
- private:
-  std::string_view Text() const { return std::string_view(buffer_.get(), size_); }
-
-  bool Load(const std::string& path, ModelFileContents& contents) {
-    errno = 0;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    bool read = false;
-    if (file != nullptr) {
-      if (std::fseek(file, 0, SEEK_END) == 0) {
-        const long length = std::ftell(file);
-        if (length >= 0 && std::fseek(file, 0, SEEK_SET) == 0) {
-          size_ = static_cast<std::size_t>(length);
-          buffer_ = std::make_unique_for_overwrite<char[]>(size_ + 1);
-          read = std::fread(buffer_.get(), 1, size_, file) == size_;
-        }
-      }
-      const int error = errno;
-      std::fclose(file);
-      errno = error;
-    }
-    if (!read) {
-      contents.problem = std::string("cannot be read: ") + (errno != 0 ? std::strerror(errno) : "read error");
-      return false;
-    }
-    lines_ = SourceLines(buffer_.get(), size_);
-    return true;
   }
 
   // A file of another shape, parsed as one piece.
   void ReadWhole(ModelFileContents& contents) {
     pugi::xml_document document;
     const pugi::xml_parse_result result =
-        document.load_buffer_inplace(buffer_.get(), size_, pugi::parse_default, pugi::encoding_utf8);
+        document.load_buffer_inplace(file_.Data(), file_.Size(), pugi::parse_default, pugi::encoding_utf8);
     if (!result) throw ModelFileProblem(result.offset, NotWellFormed(result));
     const pugi::xml_node root = document.document_element();
     Begin(root, 0, contents);
@@ -252,10 +247,10 @@ class FileReader {
 
   // What follows the document element is only checked to be well-formed.
   void ReadTrailer(std::size_t from) {
-    if (Misc(Text(), from) == size_) return;
+    if (Misc(Text(), from) == file_.Size()) return;
     pugi::xml_document trailer;
     const pugi::xml_parse_result result =
-        trailer.load_buffer_inplace(buffer_.get() + from, size_ - from, kPieceOptions, pugi::encoding_utf8);
+        trailer.load_buffer_inplace(file_.Data() + from, file_.Size() - from, kPieceOptions, pugi::encoding_utf8);
     if (!result) throw ModelFileProblem(static_cast<std::ptrdiff_t>(from) + result.offset, NotWellFormed(result));
   }
 
@@ -263,9 +258,10 @@ class FileReader {
     if (to == from) return;
     pugi::xml_document piece;
     const pugi::xml_parse_result result =
-        piece.load_buffer_inplace(buffer_.get() + from, to - from, kPieceOptions, pugi::encoding_utf8);
+        piece.load_buffer_inplace(file_.Data() + from, to - from, kPieceOptions, pugi::encoding_utf8);
     if (!result) throw ModelFileProblem(static_cast<std::ptrdiff_t>(from) + result.offset, NotWellFormed(result));
     elements_.Define(piece, static_cast<std::ptrdiff_t>(from));
+    file_.Release(to);
   }
 
   // Where the scan cannot find the end of an element, the parser reads the
@@ -274,14 +270,13 @@ class FileReader {
   [[noreturn]] void Malformed(std::size_t from) {
     pugi::xml_document rest;
     pugi::xml_parse_result result =
-        rest.load_buffer_inplace(buffer_.get() + from, size_ - from, kPieceOptions, pugi::encoding_utf8);
+        rest.load_buffer_inplace(file_.Data() + from, file_.Size() - from, kPieceOptions, pugi::encoding_utf8);
     if (!result) throw ModelFileProblem(static_cast<std::ptrdiff_t>(from) + result.offset, NotWellFormed(result));
     result.status = pugi::status_end_element_mismatch;
-    throw ModelFileProblem(static_cast<std::ptrdiff_t>(size_) - 1, NotWellFormed(result));
+    throw ModelFileProblem(static_cast<std::ptrdiff_t>(file_.Size()) - 1, NotWellFormed(result));
   }
 
-  std::unique_ptr<char[]> buffer_;
-  std::size_t size_ = 0;
+  MappedFile file_;
   SourceLines lines_;
   ModelElementReader elements_;
   std::wstring defaultNamespace_;
@@ -292,5 +287,9 @@ class FileReader {
 ModelFileContents ReadModelFile(const std::string& utf8Path, XMLRead_IDTable& ids) {
   // A model that names no namespace is known by its file name.
   const std::wstring stem = platform::FromUtf8(std::filesystem::path(utf8Path).stem().string());
-  return FileReader(ids, L"urn:ws-model:" + stem).Read(utf8Path);
+  return FileReader(ids, L"urn:ws-model:" + stem).ReadFile(utf8Path);
+}
+
+ModelFileContents ReadModelText(std::string_view bytes, XMLRead_IDTable& ids) {
+  return FileReader(ids, L"urn:ws-model").ReadText(bytes);
 }

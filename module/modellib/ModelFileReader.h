@@ -12,6 +12,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 class GmiGeodataSet;
 class XMLRead_IDTable;
@@ -26,3 +27,5 @@ struct ModelFileContents {
 };
 
 ModelFileContents ReadModelFile(const std::string& utf8Path, XMLRead_IDTable& ids);
+// The same for the bytes of a model file already in memory.
+ModelFileContents ReadModelText(std::string_view bytes, XMLRead_IDTable& ids);

@@ -11,6 +11,7 @@ class SourceLines {
  public:
   SourceLines() = default;
   SourceLines(const char* bytes, std::size_t size) {
+    lineFeeds_.reserve(static_cast<std::size_t>(std::count(bytes, bytes + size, '\n')));
     for (const char* at = bytes; (at = static_cast<const char*>(std::memchr(at, '\n', size - (at - bytes))));
          ++at) {
       lineFeeds_.push_back(static_cast<std::size_t>(at - bytes));

@@ -1,12 +1,13 @@
-// Feature group file bytes through the code list reader, and every feature
-// read through the text the mapping pages show.
+// Feature group file bytes through the code list reader, in memory, and every
+// feature read through the text the mapping pages show.
 
-#include "FuzzSupport.h"
+#include <cstdint>
+
 #include "SOSIFeatureGroupData.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   SOSIFeatureGroupData groups;
-  ReadFeatureGroupFile(fuzz::InputFile(data, size), groups);
+  ReadFeatureGroupText(std::string_view(reinterpret_cast<const char*>(data), size), groups);
   for (const FeatureList* list : {&groups.PipeTypeFeatures(), &groups.PipeUsageFeatures(),
                                   &groups.PipeMethodFeatures(), &groups.PipeSupplyFeatures(),
                                   &groups.ConnectionTypeFeatures(), &groups.ConnectionUsageFeatures(),

@@ -15,11 +15,6 @@ struct LoadedModel : LmWSModelSets {
   const LwtTrenchPath* Path(int index) const;
   // The device with that persistent id, or null.
   const LwdDevice* Device(int persistentId) const;
-  // The first rule of a loaded model that these sets break, empty when none:
-  // pipes and their segments point at each other, a point object counts the
-  // segments that start and end at it, edges know their path and sections
-  // their edge, and every link reaches a device of the set.
-  std::string Inconsistency() const;
 };
 
 // Null set (and no mapping) when the factory gives no visitor, the reader does
