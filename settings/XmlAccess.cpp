@@ -136,26 +136,16 @@ bool XmlDocument::load(const std::wstring& path) {
   if (!created_) throw XmlError(kXmlFailed, "document not created");
   doc_.reset();
   pool_ = pugi::xml_node();
-  lastLoadError_.clear();
   const std::string file = ToUtf8(path);
   // Only a regular file is read: a pipe in its place would block the open,
   // and a device such as /dev/zero would never end.
   std::error_code ec;
-  if (std::filesystem::exists(file, ec) && !std::filesystem::is_regular_file(file, ec)) {
-    lastLoadError_ = "not a regular file";
-    return false;
-  }
+  if (std::filesystem::exists(file, ec) && !std::filesystem::is_regular_file(file, ec)) return false;
   std::ifstream in(file, std::ios::binary);
-  if (!in) {
-    lastLoadError_ = "cannot open file";
-    return false;
-  }
+  if (!in) return false;
   std::ostringstream buffer;
   buffer << in.rdbuf();
-  if (in.bad()) {
-    lastLoadError_ = "cannot read file";
-    return false;
-  }
+  if (in.bad()) return false;
   return loadText(std::move(buffer).str());
 }
 
@@ -163,16 +153,9 @@ bool XmlDocument::loadText(std::string_view bytes) {
   if (!created_) throw XmlError(kXmlFailed, "document not created");
   doc_.reset();
   pool_ = pugi::xml_node();
-  lastLoadError_.clear();
   const pugi::xml_parse_result result =
       doc_.load_buffer(bytes.data(), bytes.size(), pugi::parse_default | pugi::parse_ws_pcdata_single);
   if (!result) {
-    size_t line = 1;
-    const auto offset = static_cast<size_t>(result.offset);
-    for (size_t i = 0; i < offset && i < bytes.size(); ++i) {
-      if (bytes[i] == '\n') ++line;
-    }
-    lastLoadError_ = "line " + std::to_string(line) + ": " + result.description();
     doc_.reset();
     return false;
   }
@@ -182,7 +165,6 @@ bool XmlDocument::loadText(std::string_view bytes) {
     if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) elements = 2;  // text outside the root
   }
   if (elements != 1) {
-    lastLoadError_ = elements == 0 ? "no document element" : "more than one document element";
     doc_.reset();
     return false;
   }

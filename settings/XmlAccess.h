@@ -103,8 +103,6 @@ class XmlDocument {
   bool load(const std::wstring& path);
   // The same for the bytes of a file already in memory.
   bool loadText(std::string_view bytes);
-  // Where the last failed load went wrong, for messages ("line 12: ...").
-  const std::string& LastLoadError() const { return lastLoadError_; }
 
   // Writes the document as UTF-8 XML without declaration or indentation,
   // through a temporary file renamed over `path`. Gives kXmlOk; a failure
@@ -126,7 +124,6 @@ class XmlDocument {
   pugi::xml_node pool_;  // parent of created nodes until they are appended
   bool created_ = false;
   std::map<std::string, std::wstring> properties_;
-  std::string lastLoadError_;
 };
 
 // Converts attribute text to a 32-bit signed integer: decimal digits with an

@@ -60,17 +60,3 @@ TEST(LmWsSosiExportFileFormatData, PositionNotIndexOrdersTheCatalogueAndBadIndex
   EXPECT_EQ(catalogue[2].Index, -3);
   EXPECT_EQ(catalogue[3].Name, L"Z");
 }
-
-TEST(LmWsSosiExportFileFormatData, UnusableFileLeavesTheCatalogueAsItWas) {
-  TempDir dir;
-  FileFormatCatalogue catalogue = Load("<FileFormat Name='Kept'/>");
-  const FileFormatCatalogue before = catalogue;
-  const std::wstring wrongRoot =
-      dir.Write("settings.xml", "<SOSIMapperData><FileFormat Name='No'/></SOSIMapperData>").wstring();
-  const std::wstring malformed = dir.Write("broken.xml", Catalogue("<FileFormat>")).wstring();
-
-  for (const std::wstring& path : {wrongRoot, malformed, dir.File("missing.xml").wstring(), std::wstring()}) {
-    EXPECT_FALSE(LoadFileFormats(catalogue, path));
-    EXPECT_EQ(catalogue, before);
-  }
-}

@@ -122,13 +122,6 @@ TEST(ModelFileReader, TrenchPathsWithEdgesNodesAndSections) {
   EXPECT_EQ(model.nodeLinks->numLinks(PointObject(model, 116)), 1);
 }
 
-TEST(ModelFileReader, PathWithNorwegianLetters) {
-  const LoadedModel model = LoadModel(DataPath("samples/Vågå/Ledningsnett_ø.xml"));
-  ASSERT_TRUE(model.Loaded());
-  EXPECT_EQ(model.composites, 12);
-  EXPECT_EQ(model.Path(0)->getName(), L"Grøft Vågåvegen");
-}
-
 TEST(ModelFileReader, ExtraAttributesAndElementsAreIgnored) {
   TempDir dir;
   const LoadedModel model = LoadModel(dir.Write(
@@ -143,14 +136,6 @@ TEST(ModelFileReader, ExtraAttributesAndElementsAreIgnored) {
   ASSERT_TRUE(model.Loaded());
   EXPECT_EQ(model.composites, 4);
   EXPECT_EQ(model.devices->numDevices(), 4);
-}
-
-TEST(ModelFileReader, NoVisitorForMissingFile) {
-  TempDir dir;
-  EXPECT_EQ(GmvGeodataXMLFactory::getGeodataXMLReadVisitor((dir.Path() / "none.xml").string().c_str()), nullptr);
-  EXPECT_EQ(GmvGeodataXMLFactory::getGeodataXMLReadVisitor(dir.Path().string().c_str()), nullptr);
-  EXPECT_EQ(GmvGeodataXMLFactory::getGeodataXMLReadVisitor(""), nullptr);
-  EXPECT_EQ(GmvGeodataXMLFactory::getGeodataXMLReadVisitor(nullptr), nullptr);
 }
 
 TEST(ModelFileReader, ReferencesToObjectsDefinedBeforeAndAfterAreResolvedAlike) {

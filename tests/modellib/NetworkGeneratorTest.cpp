@@ -54,8 +54,3 @@ TEST(NetworkGenerator, ReadsBackWithTheCountsItReportsAndStreetsOfTwentyToFiftyE
   EXPECT_GT(unselectable, 0);
   EXPECT_LT(unselectable, paths);
 }
-
-TEST(NetworkGenerator, SameSeedSameNetwork) {
-  EXPECT_EQ(Generate(150, 9).model, Generate(150, 9).model);
-  EXPECT_NE(Generate(150, 9).model, Generate(150, 10).model);
-}
