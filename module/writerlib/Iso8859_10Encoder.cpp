@@ -58,9 +58,12 @@ constexpr Spelling kSpellings[] = {
 
 bool IsCombiningMark(char32_t c) { return c >= 0x0300 && c <= 0x036F; }
 
-// The bytes of the set's characters from 0xA0 to 0x17F, where all but one
-// of them lie (0 where there is none): Norwegian letters come often.
+// The bytes of the set's characters from 0xA0 to 0x17F (0 where there is
+// none), and the one character of the set above them: a table lookup, since
+// Norwegian letters come often and other characters must not cost a search.
 constexpr char32_t kTableEnd = 0x180;
+constexpr char32_t kHorizontalBar = 0x2015;
+constexpr unsigned char kHorizontalBarByte = 0xBD;
 constexpr auto kLatinBytes = [] {
   std::array<unsigned char, kTableEnd - 0xA0> bytes{};
   for (std::size_t i = 0; i < kUpperHalf.size(); ++i) {
@@ -68,12 +71,13 @@ constexpr auto kLatinBytes = [] {
   }
   return bytes;
 }();
+static_assert(std::count_if(kUpperHalf.begin(), kUpperHalf.end(), [](char32_t c) { return c >= kTableEnd; }) == 1 &&
+              kUpperHalf[kHorizontalBarByte - 0xA0] == kHorizontalBar);
 
 // Byte for a character of the set, or 0 when it is not in the set above 0x9F.
 unsigned char UpperHalfByte(char32_t c) {
   if (c < kTableEnd) return kLatinBytes[c - 0xA0];
-  const auto* it = std::find(kUpperHalf.begin(), kUpperHalf.end(), c);
-  return it == kUpperHalf.end() ? 0 : static_cast<unsigned char>(0xA0 + (it - kUpperHalf.begin()));
+  return c == kHorizontalBar ? kHorizontalBarByte : 0;
 }
 
 bool IsOwnByte(wchar_t c) { return static_cast<char32_t>(c) < 0xA0; }
