@@ -99,12 +99,13 @@ void ExpectRegisterRules(const std::filesystem::path& sos, int fileFormat) {
   ASSERT_EQ(gdal.exitCode, 0) << gdal.err;
   EXPECT_EQ(gdal.out.find("ERROR"), std::string::npos);
   EXPECT_EQ(gdal.err.find("ERROR"), std::string::npos) << gdal.err;
-  const auto count = [&](const std::string& pattern) {
-    const std::regex re(pattern);
-    return std::distance(std::sregex_iterator(gdal.out.begin(), gdal.out.end(), re), std::sregex_iterator());
+  const auto count = [&](const std::string& field) {
+    std::size_t n = 0;
+    for (auto at = gdal.out.find(field); at != std::string::npos; at = gdal.out.find(field, at + field.size())) ++n;
+    return n;
   };
-  EXPECT_EQ(count("\n  LOKALID \\(String\\) = "), static_cast<long>(file.groups.size()));
-  EXPECT_EQ(count("\n  NAVNEROM \\(String\\) = "), static_cast<long>(file.groups.size()));
+  EXPECT_EQ(count("\n  LOKALID (String) = "), file.groups.size());
+  EXPECT_EQ(count("\n  NAVNEROM (String) = "), file.groups.size());
 }
 
 class RegisterRules : public testing::TestWithParam<int> {};
