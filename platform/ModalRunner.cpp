@@ -74,11 +74,15 @@ int AnswerFileDialog(QDialog& dialog, const QStringList& files) {
     }
     if (fileDialog->acceptMode() == QFileDialog::AcceptSave) fileDialog->setOption(QFileDialog::DontConfirmOverwrite);
   }
+  // A relative name means the working folder, as on the command line; the
+  // dialog would take it in its own folder, which it learns only later.
+  QStringList absolute;
+  for (const QString& file : files) absolute << QFileInfo(file).absoluteFilePath();
   QString text;
-  if (files.size() == 1) {
-    text = files.front();
+  if (absolute.size() == 1) {
+    text = absolute.front();
   } else {
-    for (const QString& file : files) text += QLatin1Char('"') + file + QStringLiteral("\" ");
+    for (const QString& file : absolute) text += QLatin1Char('"') + file + QStringLiteral("\" ");
   }
   edit->setText(text.trimmed());
   QMetaObject::invokeMethod(&dialog, "accept");

@@ -42,9 +42,10 @@ class ModalRunner {
 
 // Answers a file dialog as a user who types the file names into its name
 // field and presses the accept button: several names are quoted and
-// separated by blanks, absolute paths allowed. Gives the dialog's result
-// (Rejected when the dialog refuses the names, e.g. a file that does not
-// exist in an open dialog). Overwriting an existing file is taken as meant.
+// separated by blanks, and relative names are taken in the working folder.
+// Gives the dialog's result (Rejected when the dialog refuses the names, e.g.
+// a file that does not exist in an open dialog). Overwriting an existing
+// file is taken as meant.
 int AnswerFileDialog(QDialog& dialog, const QStringList& files);
 
 }  // namespace platform

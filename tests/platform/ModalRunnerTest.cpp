@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <filesystem>
 
 #include "ModalRunner.h"
 #include "TempDir.h"
@@ -20,4 +21,12 @@ TEST(ModalRunner, FileDialogsTakeTypedNames) {
 
   EXPECT_EQ(platform::AnswerFileDialog(open, {QString::fromStdString(dir.File("nope.csv").string())}),
             QDialog::Rejected);
+
+  // A relative name is the working folder's, wherever the dialog looks.
+  const auto cwd = std::filesystem::current_path();
+  std::filesystem::current_path(dir.File("sub"));
+  open.setDirectory(QString::fromStdString(dir.File("").string()));
+  EXPECT_EQ(platform::AnswerFileDialog(open, {"ledninger.csv"}), QDialog::Accepted);
+  std::filesystem::current_path(cwd);
+  EXPECT_EQ(open.selectedFiles(), QStringList{QString::fromStdString(b.string())});
 }
