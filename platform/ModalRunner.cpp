@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QTimer>
 #include <map>
 
 #include "ModalTestHooks.h"
@@ -85,6 +86,16 @@ int AnswerFileDialog(QDialog& dialog, const QStringList& files) {
     for (const QString& file : absolute) text += QLatin1Char('"') + file + QStringLiteral("\" ");
   }
   edit->setText(text.trimmed());
+  // A question the checks above did not foresee is answered No rather than
+  // left waiting for a user who is not there; the dialog then stays open
+  // and the answer is Rejected.
+  dialog.setResult(QDialog::Rejected);
+  QTimer::singleShot(0, &dialog, [&dialog] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal != &dialog) {
+      if (auto* question = qobject_cast<QDialog*>(modal)) question->reject();
+    }
+  });
   QMetaObject::invokeMethod(&dialog, "accept");
   QCoreApplication::processEvents();
   return dialog.result();
