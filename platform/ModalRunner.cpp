@@ -86,17 +86,19 @@ int AnswerFileDialog(QDialog& dialog, const QStringList& files) {
     for (const QString& file : absolute) text += QLatin1Char('"') + file + QStringLiteral("\" ");
   }
   edit->setText(text.trimmed());
-  // A question the checks above did not foresee is answered No rather than
-  // left waiting for a user who is not there; the dialog then stays open
-  // and the answer is Rejected.
+  // A question the dialog asks that the checks above did not foresee is
+  // answered No rather than left waiting for a user who is not there; the
+  // dialog then stays open and the answer is Rejected.
   dialog.setResult(QDialog::Rejected);
-  QTimer::singleShot(0, &dialog, [&dialog] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal != &dialog) {
-      if (auto* question = qobject_cast<QDialog*>(modal)) question->reject();
-    }
+  // The timer fires only inside the event loop of such a question.
+  QTimer answerNo;
+  QObject::connect(&answerNo, &QTimer::timeout, &dialog, [&dialog] {
+    auto* question = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (question != nullptr && question->parentWidget() == &dialog) question->reject();
   });
+  answerNo.start(0);
   QMetaObject::invokeMethod(&dialog, "accept");
+  answerNo.stop();
   QCoreApplication::processEvents();
   return dialog.result();
 }
