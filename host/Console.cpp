@@ -26,11 +26,12 @@ std::string StepOf(const std::wstring& text) {
 std::string SettingsFolderRemedy(const std::wstring& alert) {
   static const std::wstring lead = L"Can not save default values to file ";
   if (alert.rfind(lead, 0) != 0) return {};
-  const std::filesystem::path file(alert.substr(lead.size(), alert.find(L'\n') - lead.size()));
+  // Paths go to the file system as UTF-8 bytes: a wide path would go through
+  // the locale, which may not hold the name's letters.
+  const std::filesystem::path file(platform::ToUtf8(alert.substr(lead.size(), alert.find(L'\n') - lead.size())));
   std::error_code ec;
   if (std::filesystem::exists(file.parent_path(), ec)) return {};
-  return "sosi-export: create the folder " + platform::ToUtf8(file.parent_path().wstring()) +
-         " to keep these settings for the next export";
+  return "sosi-export: create the folder " + file.parent_path().string() + " to keep these settings for the next export";
 }
 
 }  // namespace

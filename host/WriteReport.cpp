@@ -19,9 +19,9 @@ bool ReadOnlyFile(const std::filesystem::path& path) {
 }
 
 std::string Reason(const platform::WriteOutcome& outcome) {
-  const std::filesystem::path path(outcome.path);
   const std::string file = platform::ToUtf8(outcome.path);
-  const std::string folder = platform::ToUtf8(path.parent_path().wstring());
+  const std::filesystem::path path(file);  // UTF-8 bytes, not through the locale
+  const std::string folder = path.parent_path().string();
   switch (outcome.error) {
     case ENOENT:
     case ENOTDIR:
