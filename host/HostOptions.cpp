@@ -24,13 +24,19 @@ constexpr const char* kExitCodes =
     "  1  the export ended earlier (no model, nothing selected, a dialog cancelled)\n"
     "  2  bad usage";
 
+// Trench path names separated by commas; a backslash before a comma or a
+// backslash keeps that character in the name, since a name may hold either.
 std::vector<std::string> SplitAtCommas(const std::string& text) {
-  std::vector<std::string> items;
-  size_t start = 0;
-  for (size_t comma; (comma = text.find(',', start)) != std::string::npos; start = comma + 1) {
-    items.push_back(text.substr(start, comma - start));
+  std::vector<std::string> items(1);
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\\' && i + 1 < text.size() && (text[i + 1] == ',' || text[i + 1] == '\\')) {
+      items.back() += text[++i];
+    } else if (text[i] == ',') {
+      items.emplace_back();
+    } else {
+      items.back() += text[i];
+    }
   }
-  items.push_back(text.substr(start));
   return items;
 }
 
@@ -106,8 +112,8 @@ std::optional<int> ParseHostOptions(int argc, char** argv, HostOptions& options)
   // than once, the names add up (a town's paths exceed one argument's length).
   std::vector<std::string> paths;
   auto* pathsOption = app.add_option("--paths", paths,
-                                     "Trench paths left selected: one value, names separated by commas; may be "
-                                     "given more than once (default: all)")
+                                     "Trench paths left selected: one value, names separated by commas (\\, for a comma "
+                                     "within a name); may be given more than once (default: all)")
                           ->allow_extra_args(false)
                           ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   // The file dialog lets a user choose regular files only; a pipe or a device
