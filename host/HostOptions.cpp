@@ -158,6 +158,12 @@ std::optional<int> ParseHostOptions(int argc, char** argv, HostOptions& options)
   // A user who picks a file in the save dialog always gets a full path.
   if (options.output && !options.output->empty()) {
     options.output = std::filesystem::absolute(*options.output).lexically_normal().string();
+    // A slip of the keyboard must not replace the network model with its own export.
+    std::error_code ec;
+    if (!options.model.empty() && std::filesystem::equivalent(options.model, *options.output, ec)) {
+      std::cerr << "sosi-export: --output " << *options.output << " is the model file; give the SOSI file another name\n";
+      return 2;
+    }
   }
   return ParseHeaders(headers, options.header);
 }
