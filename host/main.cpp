@@ -14,6 +14,7 @@
 #include "HostOptions.h"
 #include "ModalRunner.h"
 #include "ModuleLoader.h"
+#include "StopSignals.h"
 #include "WideText.h"
 #include "WindowAlerts.h"
 #include "WriteReport.h"
@@ -37,6 +38,7 @@ bool HasDisplay() {
 int main(int argc, char** argv) {
   HostOptions options;
   if (auto exitCode = ParseHostOptions(argc, argv, options)) return *exitCode;
+  RemoveTemporaryFileOnStop();
 
   // Without a display QApplication aborts the process, so decide first.
   if (options.batch) {

@@ -8,14 +8,26 @@
 
 #include "AtomicFile.h"
 #include "ByteSink.h"
+#include "PendingFile.h"
 
+// The temporary file is also the host runtime's pending file while it is
+// written, for the host to remove should a signal stop the program.
 class FileSink : public ByteSink {
  public:
+  ~FileSink() override { platform::SetPendingFile({}); }
   // Path in UTF-8. False when the target cannot be replaced (see AtomicFile::Open).
-  bool Open(const std::string& path) { return file_.Open(path); }
+  bool Open(const std::string& path) {
+    if (!file_.Open(path)) return false;
+    platform::SetPendingFile(file_.TemporaryPath());
+    return true;
+  }
   bool Write(std::string_view bytes) override { return file_.Write(bytes); }
   // Puts the file in place; false on any failure, the target left as it was.
-  bool Commit() { return file_.Commit(); }
+  bool Commit() {
+    const bool committed = file_.Commit();
+    platform::SetPendingFile({});
+    return committed;
+  }
   // The errno of the first failure, 0 while there is none.
   int Error() const { return file_.Error(); }
 

@@ -1,7 +1,9 @@
+#include <csignal>
 #include <filesystem>
 #include <regex>
 
 #include "ExportFixture.h"
+#include "NetworkGenerator.h"
 
 namespace fs = std::filesystem;
 
@@ -85,4 +87,25 @@ TEST_F(SosiExportProgram, OnATerminalEveryMessageStaysOnScreen) {
     EXPECT_EQ(Shows(screen, "SOSI file " + sos.string() + " written"), !quiet) << r.out;
     EXPECT_FALSE(Shows(screen, " s] ")) << "progress left behind: " << r.out;
   }
+}
+
+TEST_F(SosiExportProgram, StoppedWhileWritingLeavesNoTemporaryFile) {
+  // A town large enough that its file takes a moment to write.
+  fs::create_directories(dir_.File("town/WSConfig"));
+  const fs::path model = dir_.File("town/town.xml");
+  wsmodel::FileSink sink;
+  ASSERT_TRUE(sink.Open(model.string()));
+  wsmodel::NetworkGenerator(20000, 3).Write(sink, nullptr, nullptr);
+  ASSERT_TRUE(sink.Commit());
+  const fs::path sos = dir_.File("town/out.sos");
+  // The shell stops the export with SIGTERM as soon as its temporary file shows.
+  const std::string script = "\"$0\" \"$1\" --batch --quiet --output \"$2\" & pid=$!\n"
+                             "until ls \"$2\".tmp* >/dev/null 2>&1; do kill -0 $pid || exit 9; done\n"
+                             "kill -TERM $pid; wait $pid";
+  const ProgramResult r = RunProgram("/bin/sh", {"-c", script, SOSI_EXPORT_PROGRAM, model.string(), sos.string()}, env_);
+  ASSERT_EQ(r.exitCode, 128 + SIGTERM) << "the export ended before it was stopped\n" << r.err;
+  for (const auto& entry : fs::directory_iterator(dir_.File("town"))) {
+    EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
+  }
+  EXPECT_FALSE(fs::exists(sos));
 }
