@@ -1,6 +1,7 @@
 #include "ModelFileReader.h"
 
 #include <array>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -135,6 +136,28 @@ std::size_t Child(std::string_view text, std::size_t at) {
   }
 }
 
+// A model file is UTF-8. A file in another encoding is refused by name:
+// read as UTF-8, its letters would reach the SOSI file as "?".
+void CheckEncoding(std::string_view text) {
+  if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF") ||
+      (text.size() >= 2 && (text[0] == '\0' || text[1] == '\0'))) {
+    throw ModelFileProblem(0, "the file is UTF-16; a model file is UTF-8");
+  }
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+  if (!text.starts_with("<?xml")) return;
+  const std::string_view declaration = text.substr(0, text.find("?>"));
+  const std::size_t name = declaration.find("encoding");
+  const std::size_t open = declaration.find_first_of("\"'", name);
+  if (name == npos || open == npos) return;
+  const std::string_view encoding =
+      declaration.substr(open + 1, declaration.find(declaration[open], open + 1) - (open + 1));
+  std::string lower(encoding);
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (lower != "utf-8" && lower != "utf8") {
+    throw ModelFileProblem(0, "the file declares the encoding " + std::string(encoding) + "; a model file is UTF-8");
+  }
+}
+
 std::string NotWellFormed(const pugi::xml_parse_result& result) {
   return std::string("not well-formed XML: ") + result.description();
 }
@@ -175,6 +198,7 @@ class FileReader {
     lines_ = SourceLines(file_.Data(), file_.Size());
     try {
       const std::string_view text = Text();
+      CheckEncoding(text);
       const std::size_t root = Misc(text, text.starts_with("\xEF\xBB\xBF") ? 3 : 0);
       bool empty = false;
       const std::size_t rootEnd = root < text.size() && text[root] == '<' && Classify(text.substr(root)) ==
