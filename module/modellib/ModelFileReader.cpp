@@ -136,11 +136,13 @@ std::size_t Child(std::string_view text, std::size_t at) {
   }
 }
 
-// A model file is UTF-8. A file in another encoding is refused by name:
-// read as UTF-8, its letters would reach the SOSI file as "?".
+// A model file is UTF-8 (or ASCII, a part of it). A file in another encoding
+// is refused by name: read as UTF-8, its letters would reach the SOSI file
+// as "?".
 void CheckEncoding(std::string_view text) {
-  if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF") ||
-      (text.size() >= 2 && (text[0] == '\0' || text[1] == '\0'))) {
+  using std::literals::string_view_literals::operator""sv;
+  if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF") || text.starts_with("<\0"sv) ||
+      text.starts_with("\0<"sv)) {
     throw ModelFileProblem(0, "the file is UTF-16; a model file is UTF-8");
   }
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
@@ -153,7 +155,7 @@ void CheckEncoding(std::string_view text) {
       declaration.substr(open + 1, declaration.find(declaration[open], open + 1) - (open + 1));
   std::string lower(encoding);
   for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (lower != "utf-8" && lower != "utf8") {
+  if (lower != "utf-8" && lower != "utf8" && lower != "us-ascii" && lower != "ascii") {
     throw ModelFileProblem(0, "the file declares the encoding " + std::string(encoding) + "; a model file is UTF-8");
   }
 }
