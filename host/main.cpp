@@ -11,6 +11,7 @@
 
 #include "BatchAnswers.h"
 #include "Console.h"
+#include "DisplayCheck.h"
 #include "HostOptions.h"
 #include "ModalRunner.h"
 #include "ModuleLoader.h"
@@ -28,11 +29,6 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
   if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << "Qt: " << message.toStdString() << "\n";
 }
 
-bool HasDisplay() {
-  return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-         !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -43,8 +39,8 @@ int main(int argc, char** argv) {
   // Without a display QApplication aborts the process, so decide first.
   if (options.batch) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  } else if (!HasDisplay()) {
-    std::cerr << "sosi-export: no display for a window session; set DISPLAY or use --batch\n";
+  } else if (const std::string problem = DisplayProblem(); !problem.empty()) {
+    std::cerr << "sosi-export: " << problem << "\n";
     return 2;
   }
 
