@@ -1,7 +1,6 @@
 #include "ModelFileReader.h"
 
 #include <array>
-#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -14,6 +13,7 @@
 #include "ModelElementReader.h"
 #include "SourceLines.h"
 #include "WideText.h"
+#include "WinText.h"
 #include "XmlBlank.h"
 
 namespace {
@@ -153,9 +153,9 @@ void CheckEncoding(std::string_view text) {
   if (name == npos || open == npos) return;
   const std::string_view encoding =
       declaration.substr(open + 1, declaration.find(declaration[open], open + 1) - (open + 1));
-  std::string lower(encoding);
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (lower != "utf-8" && lower != "utf8" && lower != "us-ascii" && lower != "ascii") {
+  const std::wstring declared = platform::FromUtf8(encoding);
+  const auto is = [&declared](const wchar_t* known) { return platform::EqualsIgnoringCase(declared, known); };
+  if (!is(L"UTF-8") && !is(L"UTF8") && !is(L"US-ASCII") && !is(L"ASCII")) {
     throw ModelFileProblem(0, "the file declares the encoding " + std::string(encoding) + "; a model file is UTF-8");
   }
 }
